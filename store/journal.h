@@ -1,0 +1,25 @@
+#ifndef JOURNAL_H
+#define JOURNAL_H
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+class Call;
+
+// The call journal "journal.log": append-only records in the Qt 4 data
+// stream layout, listed newest first as display lines.
+class Journal : public QObject
+{
+    Q_OBJECT
+public:
+    explicit Journal(QObject *parent = nullptr);
+
+    bool addBinaryCall(Call *call);
+    QStringList getCallsAsStrList();
+
+private:
+    QString journalFile;
+};
+
+#endif

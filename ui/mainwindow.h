@@ -1,0 +1,170 @@
+#ifndef MAINWINDOW_H
+#define MAINWINDOW_H
+
+#include "net/operatorendpoints.h"
+
+#include <QMainWindow>
+#include <QModelIndex>
+#include <QString>
+
+namespace Ui {
+class MainWindow;
+}
+
+class QTranslator;
+class ContactsManager;
+class SettingsManager;
+class NetworkManager;
+class Journal;
+class TpTelRing;
+class TpTelSms;
+class TpSip;
+
+// The program's only window: seventeen stacked pages, every user action a slot.
+// The implementation is split by flow: mainwindow.cpp (construction, language),
+// navigation.cpp, callflow.cpp, balanceflow.cpp, messageflow.cpp,
+// contactspage.cpp, journalpage.cpp, settingspages.cpp, registration.cpp,
+// serviceoutcomes.cpp.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit MainWindow(QWidget *parent = nullptr,
+                        const OperatorEndpoints &endpoints = OperatorEndpoints::compiledIn());
+    ~MainWindow() override;
+
+    void setTranslationsPath(const QString &path);
+    void setTranslator(QTranslator *translator);
+
+    // False when the user cancelled the registration number dialog: the
+    // process must then end with status 0 without showing the window.
+    bool isRegistrationCancelled() const;
+
+signals:
+    void MySignal(int index);
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private slots:
+    void on_smsButton_2_clicked();
+    void on_addContactButton_clicked();
+    void on_addChoiceBackButton_clicked();
+    void on_smsSendButton_clicked();
+    void on_receiversButton_clicked();
+    void on_smsContactsDeleteButton_clicked();
+    void on_addPhonePushButton_clicked();
+    void on_addFromContactListButton_clicked();
+    void on_smsContactsBackButton_clicked();
+    void on_smsEditMainMenuExitButton_clicked();
+    void on_smsButton_clicked();
+    void on_journalListWidget_doubleClicked(const QModelIndex &index);
+    void startSip();
+    void onSipAccountEnabled();
+    void onSipAccountDisabled();
+    void on_callButton_clicked();
+    void on_toneSmsButton_clicked();
+    void on_tryAgainButton_clicked();
+    void on_gprsErrorCallBackButton_clicked();
+    void on_gprsErrorCallExitButton_clicked();
+    void on_gprsCallExitButton_clicked();
+    void on_gprsCallBackButton_clicked();
+    void getBalanceFinished(const QString &balance);
+    void getBalanceError();
+    void httpCallErrorHandler(const QString &code);
+    void httpSendSmsErrorHandler(const QString &code);
+    void httpCallSuccessfulHandler(const QString &code);
+    void httpSendSmsSuccessfulHandler(const QString &code);
+    void httpSendSms500Handler(const QString &code);
+    void httpSendSms501Handler(const QString &code);
+    void httpSendSms502Handler(const QString &code);
+    void httpSendSms503Handler(const QString &code);
+    void httpSendSms505Handler(const QString &code);
+    void getCardNumberSuccess(const QString &cardNumber, const QString &pin);
+    void getCardNumberFail();
+    void on_balanceButton_clicked();
+    void on_searchEdit_textEdited(const QString &text);
+    void on_saveContactsSettButton_clicked();
+    void on_backVirtCardButton_2_clicked();
+    void on_backVirtCardButton_clicked();
+    void on_backContactsButton_clicked();
+    void on_backConnSettButton_clicked();
+    void on_backInfoButton_clicked();
+    void on_backFromJournalButton_clicked();
+    void on_callFromContactsButton_clicked();
+    void on_pushButton_clicked();
+    void on_callFromJournalButton_clicked();
+    void on_pushButton_2_clicked();
+    void on_journalButton_clicked();
+    void on_callPushButton_clicked();
+    void on_saveVirtCardButton_clicked();
+    void on_virtualSimBtn_clicked();
+    void on_exitVirtCardButton_clicked();
+    void on_exitContSettButton_clicked();
+    void on_gprsEdgeWifiOptCheckBox_2_toggled(bool checked);
+    void on_smsOptCheckBox_toggled(bool checked);
+    void on_internRoumingOptCheckBox_toggled(bool checked);
+    void on_nationalRoumingOptCheckBox_toggled(bool checked);
+    void on_gprsEdgeWifiOptCheckBox_toggled(bool checked);
+    void on_toneOptCheckBox_toggled(bool checked);
+    void on_homeNetCheckBox_toggled(bool checked);
+    void on_sipCheckBox_toggled(bool checked);
+    void on_saveConnSettButton_clicked();
+    void on_contactsBtn_clicked();
+    void on_exitContactsButton_clicked();
+    void on_exitConnectionSettingsButton_clicked();
+    void on_connectionBtn_clicked();
+    void on_exitInfoButton_2_clicked();
+    void on_interfaceLngBtn_clicked();
+    void on_englishRadioButton_clicked();
+    void on_russianRadioButton_clicked();
+    void settingsButtonPressed();
+    void exitButtonPressed();
+    void infoButtonPressed();
+    void exitInfoButtonPressed();
+    void exitCallButtonPressed();
+    void exitJournalButtonPressed();
+    void exitSettingsButtonPressed();
+    void exitBalanceButtonPressed();
+    void exitExitButtonPressed();
+    void onRegistryDialogGetClicked(const QString &number);
+    void onRegistryDialogCancelClicked();
+
+private:
+    // Call placement (callflow.cpp).
+    void placeCall();
+    void callByGsm(const QString &number);
+    void sendSms(const QString &number);
+    void callBySip(QString sipId);
+    QString getSmsAccessNumber();
+    // Balance (balanceflow.cpp).
+    void callBalanceByGsm();
+    void sendBalanceSms();
+    // Lists (contactspage.cpp, journalpage.cpp).
+    void fillContactsList();
+    void fillJournalList();
+    // Settings (settingspages.cpp).
+    void showSaveResult(bool saved);
+    void fillConnectionBoxes();
+    void storeLanguageChoice();
+    // Start page rule and registration dialogs (registration.cpp).
+    int decideStartPage();
+    // Shared outcome box: title "Zelvit", one "Done" button.
+    void showInformationBox(const QString &text);
+
+    Ui::MainWindow *ui;
+    QTranslator *translator = nullptr;
+    QString translationsPath;
+    int returnPage = 0;
+    ContactsManager *contactsManager = nullptr;
+    SettingsManager *settingsManager = nullptr;
+    NetworkManager *networkManager = nullptr;
+    Journal *journal = nullptr;
+    TpTelRing *tpTelRing = nullptr;
+    TpTelSms *tpTelSms = nullptr;
+    TpSip *tpSip = nullptr;
+    QString registrationNumber;
+    bool registrationCancelled = false;
+};
+
+#endif
