@@ -1,0 +1,1 @@
+zelvit_add_bench(bench_journal SOURCES bench_journal.cpp)

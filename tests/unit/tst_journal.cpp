@@ -1,0 +1,102 @@
+#include "store/call.h"
+#include "store/journal.h"
+#include "tests/support/testfiles.h"
+#include "util/privatefiles.h"
+
+#include <QDir>
+#include <QtTest>
+
+using TestFiles::settingsFile;
+
+namespace {
+
+void addCall(Journal &journal, const QString &abonent, const QString &number, const QDateTime &start)
+{
+    Call call;
+    call.setAbonent(abonent);
+    call.setNumber(number);
+    call.setStart(start);
+    call.setFinish(start);
+    call.setIncoming(false);
+    QVERIFY(journal.addBinaryCall(&call));
+}
+
+const QDateTime dec5(QDate(2026, 12, 5), QTime(14, 7, 30));
+
+}
+
+class JournalTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        QDir(TestFiles::settingsDir()).removeRecursively();
+        QVERIFY(PrivateFiles::ensureDirectory(TestFiles::settingsDir()));
+    }
+
+    void recordKeepsTheQt4Layout()
+    {
+        Journal journal;
+        addCall(journal, QString(), QStringLiteral("79"), dec5);
+        const QByteArray jd = QByteArray::fromHex("00258EC4"); // 2026-12-05 = Julian day 2461380
+        const QByteArray ms = QByteArray::fromHex("0307E8D0"); // 14:07:30.000 = 50850000 ms
+        const QByteArray dateTime = jd + ms + QByteArray::fromHex("FF"); // local time
+        const QByteArray expected = QByteArray::fromHex("FFFFFFFF") + QByteArray::fromHex("0000000400370039")
+                                    + dateTime + dateTime + QByteArray::fromHex("00");
+        QCOMPARE(TestFiles::read(settingsFile("journal.log")), expected);
+        QCOMPARE(TestFiles::mode(settingsFile("journal.log")), 0600);
+    }
+
+    void listsNewestFirstInDisplayForm()
+    {
+        Journal journal;
+        QVERIFY(journal.getCallsAsStrList().isEmpty());
+        QVERIFY(!QFile::exists(settingsFile("journal.log")));
+        addCall(journal, QStringLiteral("Anna"), QStringLiteral("79160000000"), dec5);
+        addCall(journal, QString(), QStringLiteral("+37250000000"), dec5.addSecs(3600 * 9 + 60));
+        addCall(journal, QStringLiteral("Иван"), QStringLiteral("sip:7@x"), QDateTime(QDate(2027, 1, 2), QTime(3, 4)));
+        QCOMPARE(journal.getCallsAsStrList(),
+                 QStringList({QStringLiteral("Иван (sip:7@x),  2027.01.02 03:04"),
+                              QStringLiteral(" (+37250000000),  2026.12.05 23:08"),
+                              QStringLiteral("Anna (79160000000),  2026.12.05 14:07")}));
+    }
+
+    void readsFilesWrittenInUtc()
+    {
+        Journal journal;
+        const QDateTime utc(QDate(2026, 12, 5), QTime(11, 7), Qt::UTC);
+        addCall(journal, QStringLiteral("A"), QStringLiteral("1"), utc);
+        const QString expected = utc.toLocalTime().toString(QStringLiteral("yyyy.MM.dd hh:mm"));
+        QCOMPARE(journal.getCallsAsStrList(), QStringList{QStringLiteral("A (1),  ") + expected});
+    }
+
+    void journalSkipsTornLastRecord()
+    {
+        Journal journal;
+        addCall(journal, QStringLiteral("A"), QStringLiteral("1"), dec5);
+        addCall(journal, QStringLiteral("B"), QStringLiteral("2"), dec5);
+        const QByteArray whole = TestFiles::read(settingsFile("journal.log"));
+        addCall(journal, QStringLiteral("C"), QStringLiteral("3"), dec5);
+        const QByteArray withThird = TestFiles::read(settingsFile("journal.log"));
+        const int recordSize = withThird.size() - whole.size();
+        for (int cut = 1; cut < recordSize; ++cut) {
+            QVERIFY(TestFiles::write(settingsFile("journal.log"), withThird.left(whole.size() + cut)));
+            QCOMPARE(journal.getCallsAsStrList().size(), 2);
+            QVERIFY(journal.getCallsAsStrList().first().startsWith(QStringLiteral("B (2)")));
+        }
+    }
+
+    void unwritableJournalLosesOnlyTheEntry()
+    {
+        QDir(TestFiles::settingsDir()).removeRecursively();
+        Journal journal;
+        Call call;
+        QTest::ignoreMessage(QtDebugMsg, "cannot write journalFile;");
+        QVERIFY(!journal.addBinaryCall(&call));
+        QVERIFY(journal.getCallsAsStrList().isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(JournalTest)
+#include "tst_journal.moc"

@@ -1,0 +1,116 @@
+#include "util/listitems.h"
+#include "util/utils.h"
+
+#include <QtTest>
+
+class NumberRulesTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void isPhoneNumber_data()
+    {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("empty") << "" << false;
+        QTest::newRow("blanks only") << "   " << false;
+        QTest::newRow("dash") << "7916-0000000" << false;
+        QTest::newRow("inner blank") << "7916 0000000" << false;
+        QTest::newRow("letter") << "7916000000a" << false;
+        QTest::newRow("parenthesis") << "(79160000000)" << false;
+        QTest::newRow("leading plus") << "+79160000000" << true;
+        QTest::newRow("blanks around") << "  79160000000 " << true;
+        QTest::newRow("plus alone") << "+" << true;
+        QTest::newRow("two leading plus") << "++79160000000" << false;
+    }
+
+    void isPhoneNumber()
+    {
+        QFETCH(QString, input);
+        QFETCH(bool, accepted);
+        QCOMPARE(Utils::isPhoneNumber(input), accepted);
+    }
+
+    void toDiallingForm_data()
+    {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<bool>("foreign");
+        QTest::addColumn<QString>("dialled");
+        QTest::newRow("plus and blanks dropped") << " +79160000000 " << false << "79160000000";
+        QTest::newRow("foreign gets 10") << "+37250000000" << true << "1037250000000";
+        QTest::newRow("foreign keeps existing 10") << "1037250000000" << true << "1037250000000";
+        QTest::newRow("short number with 10 unchanged") << "10" << true << "10";
+        QTest::newRow("Russian number abroad") << "79160000000" << true << "1079160000000";
+        QTest::newRow("dash gives 0") << "7916-000" << false << "0";
+        QTest::newRow("empty gives 0") << "" << true << "0";
+        QTest::newRow("two plus give 0") << "++7916" << false << "0";
+        QTest::newRow("plus alone") << "+" << false << "0";
+        QTest::newRow("six digits") << "123456" << false << "123456";
+        QTest::newRow("fifteen digits") << "123456789012345" << false << "123456789012345";
+        QTest::newRow("thirteen digits become fifteen") << "1234567890123" << true << "101234567890123";
+    }
+
+    void toDiallingForm()
+    {
+        QFETCH(QString, input);
+        QFETCH(bool, foreign);
+        QFETCH(QString, dialled);
+        const QString result = Utils::toDiallingForm(input, foreign);
+        QCOMPARE(result, dialled);
+        QVERIFY(!result.contains(QLatin1Char('+')) && !result.contains(QLatin1Char(' ')));
+    }
+
+    void removeForeignPrefix_data()
+    {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("foreign") << "1037250000000" << "37250000000";
+        QTest::newRow("Russian unchanged") << "79160000000" << "79160000000";
+        QTest::newRow("10 alone") << "10" << "";
+        QTest::newRow("10 further in unchanged") << "7910" << "7910";
+        QTest::newRow("trimmed first") << " 1037250000000 " << "37250000000";
+    }
+
+    void removeForeignPrefix()
+    {
+        QFETCH(QString, input);
+        QFETCH(QString, result);
+        QCOMPARE(Utils::removeForeignPrefix(input), result);
+    }
+
+    void removePlusDropsOnlyOne()
+    {
+        QCOMPARE(Utils::removePlus(QStringLiteral(" ++7 ")), QStringLiteral("+7"));
+    }
+
+    void listLinesSplitIntoParts_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("number");
+        QTest::addColumn<QString>("time");
+        QTest::newRow("journal line") << "Anna (79160000000),  2026.12.05 14:07" << "Anna" << "79160000000"
+                                      << "  2026.12.05 14:07";
+        QTest::newRow("no name") << " (79160000000),  2026.12.05 14:07" << "" << "79160000000"
+                                 << "  2026.12.05 14:07";
+        QTest::newRow("contacts line") << "Ivan Petrov (+79160000001)" << "Ivan Petrov" << "+79160000001"
+                                       << "Ivan Petrov (+79160000001)";
+        QTest::newRow("no parentheses") << "79160000000" << "79160000000" << "79160000000" << "79160000000";
+        QTest::newRow("open without close") << "Anna (7916" << "Anna" << "7916" << "Anna (7916";
+        QTest::newRow("typed receiver") << "(+79160000000)" << "(+79160000000)" << "+79160000000"
+                                        << "(+79160000000)";
+    }
+
+    void listLinesSplitIntoParts()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, name);
+        QFETCH(QString, number);
+        QFETCH(QString, time);
+        QCOMPARE(getNameFromItem(item), name);
+        QCOMPARE(getNumberFromItem(item), number);
+        QCOMPARE(getTimeFromItem(item), time);
+    }
+};
+
+QTEST_GUILESS_MAIN(NumberRulesTest)
+#include "tst_numberrules.moc"

@@ -1,0 +1,228 @@
+#include "settings/connectionsettings.h"
+#include "settings/contactssettings.h"
+#include "settings/languagesettings.h"
+#include "settings/settingsmanager.h"
+#include "settings/virtualcardsettings.h"
+#include "tests/support/testfiles.h"
+#include "util/privatefiles.h"
+
+#include "config.h"
+
+#include <QDir>
+#include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+using TestFiles::settingsFile;
+
+static QByteArray utf16be(const QString &text)
+{
+    QByteArray bytes;
+    for (const QChar c : text) {
+        bytes.append(char(c.unicode() >> 8));
+        bytes.append(char(c.unicode() & 0xFF));
+    }
+    return bytes;
+}
+
+class SettingsFilesTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        QDir(TestFiles::settingsDir()).removeRecursively();
+        QVERIFY(PrivateFiles::ensureDirectory(TestFiles::settingsDir()));
+    }
+
+    void filesHaveTheHandsetByteLayout()
+    {
+        SettingsManager manager;
+        ConnectionSettings *c = manager.getConnectionSettings();
+        c->homeNet = c->homeNetTone = c->homeNetGprsEdgeWifi = c->natRoum = c->natRoumTone = false;
+        c->intRoumGprsEdgeWifi = c->sip = false;
+        c->intRoum = c->intRoumSms = true;
+        QVERIFY(manager.saveConnectionSettings());
+        QCOMPARE(TestFiles::read(settingsFile("connopt.bin")), QByteArray::fromHex("000000000001010000"));
+
+        manager.getLanguageSettings()->english = true;
+        manager.getLanguageSettings()->russian = false;
+        QVERIFY(manager.saveLanguageSettings());
+        QCOMPARE(TestFiles::read(settingsFile("langSettFile.bin")), QByteArray::fromHex("0001"));
+
+        VirtualCardSettings *vc = manager.getVirtualCardSettings();
+        vc->cardNumber = vc->pin = vc->telephoneNumber = vc->accessNumber = QString();
+        QVERIFY(manager.saveVirtualCardSettings());
+        QCOMPARE(TestFiles::read(settingsFile("vcSettings.bin")), QByteArray(16, char(0xFF)));
+
+        vc->cardNumber = vc->pin = vc->telephoneNumber = vc->accessNumber = QLatin1String("");
+        QVERIFY(manager.saveVirtualCardSettings());
+        QCOMPARE(TestFiles::read(settingsFile("vcSettings.bin")), QByteArray(16, '\0'));
+
+        vc->cardNumber = QStringLiteral("12");
+        QVERIFY(manager.saveVirtualCardSettings());
+        QCOMPARE(TestFiles::read(settingsFile("vcSettings.bin")).left(8), QByteArray::fromHex("0000000400310032"));
+    }
+
+    void savedValuesReachASecondManager()
+    {
+        {
+            SettingsManager manager;
+            ConnectionSettings *c = manager.getConnectionSettings();
+            c->homeNet = false;
+            c->natRoumTone = true;
+            c->intRoumGprsEdgeWifi = true;
+            c->sip = true;
+            VirtualCardSettings *vc = manager.getVirtualCardSettings();
+            vc->cardNumber = QStringLiteral("12345");
+            vc->pin = QStringLiteral("0000");
+            vc->telephoneNumber = QStringLiteral("+79160000000");
+            vc->accessNumber = QStringLiteral("74950000000");
+            manager.getContactsSettings()->phone = false;
+            manager.getContactsSettings()->sim = true;
+            manager.getLanguageSettings()->russian = true;
+            manager.getLanguageSettings()->english = false;
+            QVERIFY(manager.saveConnectionSettings());
+            QVERIFY(manager.saveVirtualCardSettings());
+            QVERIFY(manager.saveContactsSettings());
+            QVERIFY(manager.saveLanguageSettings());
+        }
+        SettingsManager second;
+        const ConnectionSettings *c = second.getConnectionSettings();
+        QVERIFY(!c->homeNet && c->homeNetTone && c->natRoumTone && c->intRoumGprsEdgeWifi && c->sip);
+        QVERIFY(!c->intRoumSms && !c->intRoum);
+        QCOMPARE(second.getVirtualCardSettings()->cardNumber, QStringLiteral("12345"));
+        QCOMPARE(second.getVirtualCardSettings()->pin, QStringLiteral("0000"));
+        QCOMPARE(second.getVirtualCardSettings()->telephoneNumber, QStringLiteral("+79160000000"));
+        QCOMPARE(second.getVirtualCardSettings()->accessNumber, QStringLiteral("74950000000"));
+        QVERIFY(second.getContactsSettings()->sim && !second.getContactsSettings()->phone);
+        QVERIFY(second.getLanguageSettings()->russian && !second.getLanguageSettings()->english);
+    }
+
+    void accessNumberDefaultIsAppliedOnlyByTheConstructor()
+    {
+        {
+            SettingsManager manager;
+            QCOMPARE(manager.getVirtualCardSettings()->accessNumber, QStringLiteral(ZELVIT_DEFAULT_ACCESS_NUMBER));
+            QVERIFY(!QFile::exists(settingsFile("vcSettings.bin")));
+            manager.getVirtualCardSettings()->accessNumber = QLatin1String("");
+            QVERIFY(manager.saveVirtualCardSettings());
+        }
+        SettingsManager manager;
+        QCOMPARE(manager.getVirtualCardSettings()->accessNumber, QStringLiteral(ZELVIT_DEFAULT_ACCESS_NUMBER));
+        QVERIFY(manager.loadVirtualCardSettings());
+        QVERIFY(manager.getVirtualCardSettings()->accessNumber.isEmpty());
+    }
+
+    void shortEmptyAndMissingFilesReadAsDesigned()
+    {
+        SettingsManager manager;
+        ConnectionSettings fresh;
+        QVERIFY(!manager.readConnectionSettings(&fresh));
+        QVERIFY(fresh.homeNet && fresh.homeNetTone && !fresh.sip);
+
+        QVERIFY(TestFiles::write(settingsFile("connopt.bin"), QByteArray()));
+        QVERIFY(manager.readConnectionSettings(&fresh));
+        QVERIFY(fresh.homeNet && fresh.homeNetTone);
+
+        QVERIFY(TestFiles::write(settingsFile("connopt.bin"), QByteArray::fromHex("01")));
+        ConnectionSettings truncated;
+        truncated.sip = true;
+        QVERIFY(manager.readConnectionSettings(&truncated));
+        QVERIFY(truncated.homeNet);
+        QVERIFY(!truncated.homeNetTone && !truncated.natRoum && !truncated.intRoumSms && !truncated.sip);
+
+        QVERIFY(TestFiles::write(settingsFile("vcSettings.bin"), QByteArray::fromHex("000000020031")));
+        VirtualCardSettings card;
+        QVERIFY(manager.readVirtualCardSettings(&card));
+        QCOMPARE(card.cardNumber, QStringLiteral("1"));
+        QVERIFY(card.pin.isEmpty() && card.accessNumber.isEmpty());
+    }
+
+    void shorterPinLeavesNoStaleTail()
+    {
+        SettingsManager manager;
+        VirtualCardSettings *vc = manager.getVirtualCardSettings();
+        vc->cardNumber = QStringLiteral("1");
+        vc->pin = QStringLiteral("98765432109876");
+        QVERIFY(manager.saveVirtualCardSettings());
+        vc->pin = QStringLiteral("11");
+        QVERIFY(manager.saveVirtualCardSettings());
+
+        const QByteArray bytes = TestFiles::read(settingsFile("vcSettings.bin"));
+        QVERIFY(!bytes.contains(utf16be(QStringLiteral("98765"))));
+        SettingsManager second;
+        QCOMPARE(second.getVirtualCardSettings()->pin, QStringLiteral("11"));
+        QCOMPARE(bytes.size(), 4 + 2 + 4 + 4 + 4 + 4 + 2 * QString(ZELVIT_DEFAULT_ACCESS_NUMBER).size());
+    }
+
+    void failedSaveKeepsThePreviousFile_data()
+    {
+        QTest::addColumn<bool>("fullDisk");
+        QTest::newRow("unwritable directory") << false;
+        QTest::newRow("full disk") << true;
+    }
+
+    void failedSaveKeepsThePreviousFile()
+    {
+        QFETCH(bool, fullDisk);
+        SettingsManager manager;
+        manager.getLanguageSettings()->russian = true;
+        manager.getLanguageSettings()->english = false;
+        QVERIFY(manager.saveLanguageSettings());
+        manager.getLanguageSettings()->russian = false;
+        manager.getLanguageSettings()->english = true;
+
+        bool saved = true;
+        if (fullDisk) {
+            // No file may grow beyond zero bytes, as on a disk without space.
+            std::signal(SIGXFSZ, SIG_IGN);
+            rlimit old;
+            getrlimit(RLIMIT_FSIZE, &old);
+            rlimit none = old;
+            none.rlim_cur = 0;
+            setrlimit(RLIMIT_FSIZE, &none);
+            saved = manager.saveLanguageSettings();
+            setrlimit(RLIMIT_FSIZE, &old);
+        } else {
+            if (geteuid() == 0)
+                QSKIP("root writes into a read-only directory; the full-disk row covers the failure");
+            QFile::setPermissions(TestFiles::settingsDir(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+            saved = manager.saveLanguageSettings();
+            PrivateFiles::ensureDirectory(TestFiles::settingsDir());
+        }
+        QVERIFY(!saved);
+        QCOMPARE(TestFiles::read(settingsFile("langSettFile.bin")), QByteArray::fromHex("0100"));
+        QCOMPARE(QDir(TestFiles::settingsDir()).entryList(QDir::Files), QStringList{"langSettFile.bin"});
+    }
+
+    void settingsDirectoryAndFilesArePrivate()
+    {
+        QFile::setPermissions(TestFiles::settingsDir(), QFileDevice::Permissions(0x7755));
+        QVERIFY(PrivateFiles::ensureDirectory(TestFiles::settingsDir()));
+        QCOMPARE(TestFiles::mode(TestFiles::settingsDir()), 0700);
+
+        QVERIFY(TestFiles::write(settingsFile("vcSettings.bin"), QByteArray(16, '\0')));
+        QFile::setPermissions(settingsFile("vcSettings.bin"), QFileDevice::Permissions(0x6644));
+        SettingsManager manager;
+        QCOMPARE(TestFiles::mode(settingsFile("vcSettings.bin")), 0600);
+        QVERIFY(manager.saveConnectionSettings());
+        QCOMPARE(TestFiles::mode(settingsFile("connopt.bin")), 0600);
+    }
+
+    void textFormListsFlagsInFileOrder()
+    {
+        ConnectionSettings c;
+        c.intRoumSms = true;
+        QCOMPARE(c.toString(),
+                 QStringLiteral("ConnectionSettings [\r\n\thomeNet = TRUE\r\n\thomeNetTone = TRUE"
+                                "\r\n\thomeNetGprsEdgeWifi = FALSE\r\n\tnatRoum = FALSE\r\n\tnatRoumTone = FALSE"
+                                "\r\n\tintRoum = FALSE\r\n\tintRoumSms = TRUE\r\n\tintRoumGprsEdgeWifi = FALSE"
+                                "\r\n\tsip = FALSE\r\n]"));
+    }
+};
+
+QTEST_GUILESS_MAIN(SettingsFilesTest)
+#include "tst_settingsfiles.moc"
