@@ -4,8 +4,6 @@
 #include <QDBusMessage>
 #include <QObject>
 
-class QDBusInterface;
-
 // Follows the handset's internet connectivity daemon and keeps one
 // process-wide flag that every web-service and SIP flow reads.
 class IcdHandler : public QObject
@@ -28,9 +26,6 @@ private slots:
     void stateSig(const QDBusMessage &message);
     void icdConnected();
     void icdDisconnected();
-
-private:
-    QDBusInterface *interface;
 };
 
 #endif
