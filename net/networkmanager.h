@@ -50,6 +50,8 @@ private slots:
 
 private:
     void parseXML(const QDomElement &root);
+    void walkBalance(const QDomNode &node);
+    void refuse(const char *notice);
 
     HttpManager *httpManager;
     VirtualCardSettings *virtualCardSettings;
