@@ -42,6 +42,11 @@ private slots:
     void onAccountInvalid(const QString &text);
 
 private:
+    // Logs the failure and emits error() with the same text.
+    void report(const QString &text);
+    // Whether the held account is to be taken as enabled.
+    bool isOn() const;
+
     bool accountEnabled = false;
     bool accountValid = false;
     QString mPassword;

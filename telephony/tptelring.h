@@ -23,6 +23,9 @@ class TpTelRing : public QObject
     Q_OBJECT
 public:
     TpTelRing(const QString &dtmfNumber, QObject *parent);
+    // The dial string carries the card PIN: every occurrence of secret is
+    // written as "****" in the activity log, the call itself gets it unchanged.
+    TpTelRing(const QString &dtmfNumber, const QString &secret, QObject *parent);
     ~TpTelRing() override;
 
     void outgoingCall(const Tp::ContactPtr &contact);
@@ -36,11 +39,14 @@ private slots:
     void onOutgoingChannelCreated(Tp::PendingOperation *op);
     void onConnectionInvalidated(Tp::DBusProxy *proxy, const QString &errorName,
                                  const QString &errorMessage);
-    void onAccountCreated(const QString &path);
+    void onAccountCreated(const Tp::AccountPtr &newAccount);
 
 private:
+    QString loggable(const QString &text) const;
+
     Tp::Account *currentAccount = nullptr;
     QString dtmfNumber;
+    QString secret;
     Tp::AccountManagerPtr accountManager;
     Tp::ConnectionPtr connection;
     Tp::AccountPtr account;

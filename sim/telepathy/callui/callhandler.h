@@ -1,0 +1,38 @@
+#ifndef CALLHANDLER_H
+#define CALLHANDLER_H
+
+#include <QList>
+#include <QObject>
+#include <QStringList>
+
+#include <TelepathyQt/AbstractClientHandler>
+#include <TelepathyQt/Channel>
+
+// The handset's call UI as far as dispatching goes: takes every StreamedMedia,
+// Call and Text channel without approval, records it and keeps it open.
+// Control interface: org.zelvit.Sim.CallUi.
+class CallHandler : public QObject, public Tp::AbstractClientHandler
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.zelvit.Sim.CallUi")
+public:
+    CallHandler();
+
+    bool bypassApproval() const override;
+    void handleChannels(const Tp::MethodInvocationContextPtr<> &context,
+                        const Tp::AccountPtr &account, const Tp::ConnectionPtr &connection,
+                        const QList<Tp::ChannelPtr> &channels,
+                        const QList<Tp::ChannelRequestPtr> &requestsSatisfied,
+                        const QDateTime &userActionTime, const HandlerInfo &handlerInfo) override;
+
+public slots:
+    // Each entry: account object path, channel type, target identifier.
+    Q_SCRIPTABLE QList<QStringList> HandledChannels() const;
+    Q_SCRIPTABLE void Clear();
+
+private:
+    QList<QStringList> handled;
+    QList<Tp::ChannelPtr> held;
+};
+
+#endif

@@ -1,0 +1,77 @@
+#include "channelrecorder.h"
+
+#include <cstdio>
+
+ChannelRecorder::ChannelRecorder(QObject *parent)
+    : QObject(parent)
+{
+}
+
+bool ChannelRecorder::channelRequested(const QString &manager, const QString &channelType,
+                                       const QString &targetId, QString *errorName,
+                                       QString *errorMessage)
+{
+    requests.append({manager, channelType, targetId});
+    event(QStringLiteral("channel-request %1 %2 %3").arg(manager, channelType, targetId));
+    if (failName.isEmpty())
+        return true;
+    *errorName = failName;
+    *errorMessage = failMessage;
+    failName.clear();
+    failMessage.clear();
+    event(QStringLiteral("refused %1 %2").arg(*errorName, *errorMessage));
+    return false;
+}
+
+void ChannelRecorder::textSent(const QString &manager, const QString &receiver, const QString &text)
+{
+    texts.append({receiver, text});
+    QString printable = text;
+    printable.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
+    event(QStringLiteral("text-sent %1 %2 %3").arg(manager, receiver, printable));
+}
+
+void ChannelRecorder::capabilityAdvertised(const QString &manager, const QString &channelType,
+                                           uint flags)
+{
+    capabilities.append({manager, channelType, QString::number(flags)});
+    event(QStringLiteral("advertise %1 %2 %3").arg(manager, channelType).arg(flags));
+}
+
+void ChannelRecorder::event(const QString &line)
+{
+    std::printf("%s\n", line.toLocal8Bit().constData());
+    std::fflush(stdout);
+}
+
+QList<QStringList> ChannelRecorder::ChannelRequests() const
+{
+    return requests;
+}
+
+QList<QStringList> ChannelRecorder::SentTexts() const
+{
+    return texts;
+}
+
+QList<QStringList> ChannelRecorder::AdvertisedCapabilities() const
+{
+    return capabilities;
+}
+
+void ChannelRecorder::Clear()
+{
+    requests.clear();
+    texts.clear();
+    capabilities.clear();
+    failName.clear();
+    failMessage.clear();
+    event(QStringLiteral("cleared"));
+}
+
+void ChannelRecorder::FailNextChannelRequest(const QString &errorName, const QString &errorMessage)
+{
+    failName = errorName;
+    failMessage = errorMessage;
+    event(QStringLiteral("refuse-next %1 %2").arg(errorName, errorMessage));
+}

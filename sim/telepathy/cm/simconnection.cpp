@@ -1,0 +1,206 @@
+#include "simconnection.h"
+
+#include "capabilitiesinterface.h"
+#include "channelrecorder.h"
+
+#include <TelepathyQt/BaseChannel>
+#include <TelepathyQt/Constants>
+
+namespace {
+
+Tp::RequestableChannelClass contactChannelClass(const QString &channelType)
+{
+    Tp::RequestableChannelClass rcc;
+    rcc.fixedProperties[TP_QT_IFACE_CHANNEL + QLatin1String(".ChannelType")] = channelType;
+    rcc.fixedProperties[TP_QT_IFACE_CHANNEL + QLatin1String(".TargetHandleType")] =
+        uint(Tp::HandleTypeContact);
+    rcc.allowedProperties << TP_QT_IFACE_CHANNEL + QLatin1String(".TargetHandle")
+                          << TP_QT_IFACE_CHANNEL + QLatin1String(".TargetID");
+    return rcc;
+}
+
+QString textOf(const Tp::MessagePartList &parts)
+{
+    QString text;
+    // The first message part is the header; the others carry the content.
+    for (int i = 1; i < parts.size(); ++i) {
+        const Tp::MessagePart &part = parts.at(i);
+        if (part.value(QStringLiteral("content-type")).variant().toString()
+            == QLatin1String("text/plain"))
+            text += part.value(QStringLiteral("content")).variant().toString();
+    }
+    return text;
+}
+
+}
+
+SimConnection::SimConnection(const QDBusConnection &bus, const QString &cmName,
+                             const QString &protocolName, const QVariantMap &parameters,
+                             const QRegularExpression &validId, ChannelRecorder *recorder)
+    : Tp::BaseConnection(bus, cmName, protocolName, parameters)
+    , validId(validId)
+    , recorder(recorder)
+{
+    const QString self = parameters.value(QStringLiteral("account")).toString();
+    setSelfContact(handleFor(self.isEmpty() ? QStringLiteral("self") : self),
+                   self.isEmpty() ? QStringLiteral("self") : self);
+
+    setConnectCallback([this](Tp::DBusError *error) { connectNow(error); });
+    setRequestHandlesCallback([this](uint type, const QStringList &ids, Tp::DBusError *error) {
+        return requestHandlesFor(type, ids, error);
+    });
+    setInspectHandlesCallback([this](uint type, const Tp::UIntList &list, Tp::DBusError *error) {
+        return inspectHandlesOf(type, list, error);
+    });
+    setCreateChannelCallback([this](const QVariantMap &request, Tp::DBusError *error) {
+        return newChannel(request, error);
+    });
+
+    auto requests = Tp::BaseConnectionRequestsInterface::create(this);
+    requests->requestableChannelClasses
+        << contactChannelClass(TP_QT_IFACE_CHANNEL_TYPE_STREAMED_MEDIA)
+        << contactChannelClass(TP_QT_IFACE_CHANNEL_TYPE_TEXT);
+    plugInterface(Tp::AbstractConnectionInterfacePtr::dynamicCast(requests));
+
+    auto contacts = Tp::BaseConnectionContactsInterface::create();
+    contacts->setContactAttributeInterfaces(QStringList() << TP_QT_IFACE_CONNECTION);
+    contacts->setGetContactAttributesCallback(
+        [this](const Tp::UIntList &list, const QStringList &interfaces, Tp::DBusError *error) {
+            return contactAttributes(list, interfaces, error);
+        });
+    plugInterface(Tp::AbstractConnectionInterfacePtr::dynamicCast(contacts));
+    plugInterface(Tp::AbstractConnectionInterfacePtr(new CapabilitiesInterface(cmName, recorder)));
+
+    // The library's Disconnect does not announce the change itself.
+    connect(this, &Tp::BaseConnection::disconnected, this, &SimConnection::markDisconnected);
+}
+
+void SimConnection::connectNow(Tp::DBusError *)
+{
+    if (status() == Tp::ConnectionStatusConnected)
+        return;
+    recorder->event(QStringLiteral("connect %1 %2").arg(cmName(), selfID()));
+    setStatus(Tp::ConnectionStatusConnecting, Tp::ConnectionStatusReasonRequested);
+    setStatus(Tp::ConnectionStatusConnected, Tp::ConnectionStatusReasonRequested);
+}
+
+void SimConnection::markDisconnected()
+{
+    recorder->event(QStringLiteral("disconnect %1 %2").arg(cmName(), selfID()));
+    setStatus(Tp::ConnectionStatusDisconnected, Tp::ConnectionStatusReasonRequested);
+}
+
+uint SimConnection::handleFor(const QString &identifier)
+{
+    uint handle = handles.value(identifier);
+    if (handle == 0) {
+        handle = uint(handles.size()) + 1;
+        handles.insert(identifier, handle);
+        identifiers.insert(handle, identifier);
+    }
+    return handle;
+}
+
+Tp::UIntList SimConnection::requestHandlesFor(uint handleType, const QStringList &ids,
+                                              Tp::DBusError *error)
+{
+    Tp::UIntList result;
+    if (handleType != Tp::HandleTypeContact) {
+        error->set(TP_QT_ERROR_NOT_IMPLEMENTED, QStringLiteral("only contact handles exist here"));
+        return result;
+    }
+    for (const QString &id : ids) {
+        if (!validId.match(id).hasMatch()) {
+            error->set(TP_QT_ERROR_INVALID_HANDLE, QStringLiteral("invalid identifier: ") + id);
+            return Tp::UIntList();
+        }
+        result << handleFor(id);
+    }
+    return result;
+}
+
+QStringList SimConnection::inspectHandlesOf(uint handleType, const Tp::UIntList &list,
+                                            Tp::DBusError *error)
+{
+    QStringList result;
+    for (uint handle : list) {
+        if (handleType != Tp::HandleTypeContact || !identifiers.contains(handle)) {
+            error->set(TP_QT_ERROR_INVALID_HANDLE, QStringLiteral("unknown handle"));
+            return QStringList();
+        }
+        result << identifiers.value(handle);
+    }
+    return result;
+}
+
+Tp::ContactAttributesMap SimConnection::contactAttributes(const Tp::UIntList &list,
+                                                          const QStringList &,
+                                                          Tp::DBusError *)
+{
+    Tp::ContactAttributesMap result;
+    for (uint handle : list) {
+        if (!identifiers.contains(handle))
+            continue;
+        QVariantMap attributes;
+        attributes[TP_QT_IFACE_CONNECTION + QLatin1String("/contact-id")] = identifiers.value(handle);
+        result[handle] = attributes;
+    }
+    return result;
+}
+
+Tp::BaseChannelPtr SimConnection::newChannel(const QVariantMap &request, Tp::DBusError *error)
+{
+    const QString prefix = TP_QT_IFACE_CHANNEL + QLatin1Char('.');
+    const QString channelType = request.value(prefix + QLatin1String("ChannelType")).toString();
+    const uint handleType = request.value(prefix + QLatin1String("TargetHandleType")).toUInt();
+    uint handle = request.value(prefix + QLatin1String("TargetHandle")).toUInt();
+    QString targetId = request.value(prefix + QLatin1String("TargetID")).toString();
+    if (handle != 0 && targetId.isEmpty())
+        targetId = identifiers.value(handle);
+
+    QString errorName;
+    QString errorMessage;
+    if (!recorder->channelRequested(cmName(), channelType, targetId, &errorName, &errorMessage)) {
+        error->set(errorName, errorMessage);
+        return Tp::BaseChannelPtr();
+    }
+    if (handleType != Tp::HandleTypeContact || targetId.isEmpty()
+        || !validId.match(targetId).hasMatch()) {
+        error->set(TP_QT_ERROR_INVALID_HANDLE, QStringLiteral("no valid contact target"));
+        return Tp::BaseChannelPtr();
+    }
+    handle = handleFor(targetId);
+
+    Tp::BaseChannelPtr channel;
+    if (channelType == TP_QT_IFACE_CHANNEL_TYPE_TEXT) {
+        channel = newTextChannel(handle, targetId);
+    } else if (channelType == TP_QT_IFACE_CHANNEL_TYPE_STREAMED_MEDIA) {
+        channel = Tp::BaseChannel::create(this, channelType, Tp::HandleTypeContact, handle);
+    } else {
+        error->set(TP_QT_ERROR_NOT_IMPLEMENTED, QStringLiteral("unsupported channel type"));
+        return Tp::BaseChannelPtr();
+    }
+    channel->setTargetID(targetId);
+    channel->setRequested(true);
+    channel->setInitiatorHandle(selfHandle());
+    channel->setInitiatorID(selfID());
+    return channel;
+}
+
+Tp::BaseChannelPtr SimConnection::newTextChannel(uint handle, const QString &targetId)
+{
+    Tp::BaseChannelPtr channel =
+        Tp::BaseChannel::create(this, TP_QT_IFACE_CHANNEL_TYPE_TEXT, Tp::HandleTypeContact, handle);
+    auto textType = Tp::BaseChannelTextType::create(channel.data());
+    channel->plugInterface(Tp::AbstractChannelInterfacePtr::dynamicCast(textType));
+    auto messages = Tp::BaseChannelMessagesInterface::create(
+        textType.data(), QStringList() << QStringLiteral("text/plain"),
+        Tp::UIntList() << Tp::ChannelTextMessageTypeNormal, 0, 0);
+    messages->setSendMessageCallback(
+        [this, targetId](const Tp::MessagePartList &parts, uint, Tp::DBusError *) {
+            recorder->textSent(cmName(), targetId, textOf(parts));
+            return QStringLiteral("sim-message-%1").arg(++messageCount);
+        });
+    channel->plugInterface(Tp::AbstractChannelInterfacePtr::dynamicCast(messages));
+    return channel;
+}

@@ -1,0 +1,42 @@
+#ifndef SIMCONNECTION_H
+#define SIMCONNECTION_H
+
+#include <QHash>
+#include <QRegularExpression>
+#include <QString>
+
+#include <TelepathyQt/BaseConnection>
+
+class ChannelRecorder;
+
+// One connection of a simulated connection manager: accepts identifiers as
+// given (checked against the protocol's pattern), opens StreamedMedia and
+// Text channels to contacts, and records every request and sent text.
+class SimConnection : public Tp::BaseConnection
+{
+    Q_OBJECT
+public:
+    SimConnection(const QDBusConnection &bus, const QString &cmName, const QString &protocolName,
+                  const QVariantMap &parameters, const QRegularExpression &validId,
+                  ChannelRecorder *recorder);
+
+private:
+    void connectNow(Tp::DBusError *error);
+    void markDisconnected();
+    Tp::UIntList requestHandlesFor(uint handleType, const QStringList &identifiers,
+                                   Tp::DBusError *error);
+    QStringList inspectHandlesOf(uint handleType, const Tp::UIntList &handles, Tp::DBusError *error);
+    Tp::ContactAttributesMap contactAttributes(const Tp::UIntList &handles,
+                                               const QStringList &interfaces, Tp::DBusError *error);
+    Tp::BaseChannelPtr newChannel(const QVariantMap &request, Tp::DBusError *error);
+    Tp::BaseChannelPtr newTextChannel(uint handle, const QString &targetId);
+    uint handleFor(const QString &identifier);
+
+    QRegularExpression validId;
+    ChannelRecorder *recorder;
+    QHash<QString, uint> handles;
+    QHash<uint, QString> identifiers;
+    uint messageCount = 0;
+};
+
+#endif

@@ -1,0 +1,225 @@
+#include "telephony/tpsip.h"
+
+#include "app/logmanager.h"
+#include "config.h"
+
+#include <QDateTime>
+
+#include <TelepathyQt/AccountSet>
+#include <TelepathyQt/PendingAccount>
+#include <TelepathyQt/PendingChannelRequest>
+#include <TelepathyQt/PendingOperation>
+#include <TelepathyQt/PendingReady>
+#include <TelepathyQt/Types>
+#include <TelepathyQt/Presence>
+
+namespace {
+
+const QString sipManager = QStringLiteral("sofiasip");
+const QString operatorShortName = QStringLiteral("orvo");
+
+QString failure(const QString &text, const Tp::PendingOperation *op)
+{
+    return text + op->errorName() + QStringLiteral(": ") + op->errorMessage();
+}
+
+}
+
+TpSip::TpSip(const QString &cardNumber, const QString &password, QObject *parent)
+    : QObject(parent)
+    , mPassword(password)
+    , mCardNumber(cardNumber)
+    , mAccountId(cardNumber + QLatin1Char('@') + QStringLiteral(ZELVIT_SIP_DOMAIN))
+{
+    LogManager::writeLog(QStringLiteral("TpSip() begin"));
+    // The password is the card PIN: never in the log.
+    LogManager::writeLog(QStringLiteral("mCardNumber = ") + mCardNumber + QStringLiteral("mPassword = ")
+                         + QStringLiteral("****"));
+    // Telepathy's D-Bus types must be known before the first call; repeating it is harmless.
+    Tp::registerTypes();
+    accountManager = Tp::AccountManager::create();
+    connect(accountManager->becomeReady(), &Tp::PendingOperation::finished, this, &TpSip::onAMReady);
+    connect(this, &TpSip::error, this, &TpSip::onAccountInvalid);
+}
+
+TpSip::~TpSip()
+{
+    LogManager::writeLog(QStringLiteral("~TpSip() begin"));
+    if (account && isOn())
+        account->setEnabled(false);
+    account.reset();
+    accountManager.reset();
+}
+
+bool TpSip::isAccountValid()
+{
+    LogManager::writeLog(QStringLiteral(" TpSip::isAccountValid begin "));
+    LogManager::writeLog(QStringLiteral("accountValid = ")
+                         + (accountValid ? QStringLiteral("true") : QStringLiteral("false")));
+    return accountValid;
+}
+
+bool TpSip::isAccountEnabled()
+{
+    LogManager::writeLog(QStringLiteral(" TpSip::isAccountEnabled begin "));
+    return accountEnabled;
+}
+
+void TpSip::accountEnable()
+{
+    LogManager::writeLog(QStringLiteral(" TpSip::accountEnable begin "));
+    if (!account)
+        return;
+    connect(account->setEnabled(true), &Tp::PendingOperation::finished, this,
+            &TpSip::onAccountEnabled);
+}
+
+void TpSip::accountDisable()
+{
+    LogManager::writeLog(QStringLiteral(" TpSip::accountDisable begin "));
+    if (!account || !isOn())
+        return;
+    connect(account->setEnabled(false), &Tp::PendingOperation::finished, this,
+            &TpSip::onAccountDisabled);
+}
+
+void TpSip::makeMediaCall(const QString &sipId)
+{
+    LogManager::writeLog(QStringLiteral(" TpSip::makeMediaCall begin "));
+    mSipId = sipId;
+    LogManager::writeLog(QStringLiteral(" mSipId = ") + sipId);
+    if (sipId.isEmpty())
+        return;
+    if (!account) {
+        LogManager::writeLog(QStringLiteral(" TpSip::makeMediaCall: no SIP account yet"));
+        return;
+    }
+    // The handset's call UI handles StreamedMedia calls, not the newer Call channels.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+    Tp::PendingChannelRequest *request =
+        account->ensureStreamedMediaCall(sipId, QDateTime::currentDateTime(), QString());
+#pragma GCC diagnostic pop
+    connect(request, &Tp::PendingOperation::finished, this, &TpSip::onMediaChannelReady);
+}
+
+void TpSip::onAMReady(Tp::PendingOperation *op)
+{
+    LogManager::writeLog(QStringLiteral("onAMReady begin"));
+    if (op->isError()) {
+        report(failure(QStringLiteral("AccountManager was not became ready -"), op));
+        return;
+    }
+    LogManager::writeLog(QStringLiteral("validAccountPaths().count() = ")
+                         + QString::number(accountManager->validAccounts()->accounts().count()));
+
+    for (const Tp::AccountPtr &listed : accountManager->allAccounts()) {
+        const QString path = listed->objectPath();
+        LogManager::writeLog(QStringLiteral("account path = ") + path);
+        if (!path.contains(sipManager, Qt::CaseInsensitive)
+            || !path.contains(mCardNumber, Qt::CaseInsensitive)
+            || !path.contains(operatorShortName, Qt::CaseInsensitive))
+            continue;
+        LogManager::writeLog(QStringLiteral("account ") + mAccountId + QStringLiteral(" is exists"));
+        account = Tp::Account::create(accountManager->busName(), path);
+        accountValid = true;
+        connect(account->setEnabled(true), &Tp::PendingOperation::finished, this,
+                &TpSip::onAccountEnabled);
+        return;
+    }
+
+    LogManager::writeLog(QStringLiteral("account ") + mAccountId + QStringLiteral(" is not exists"));
+    QVariantMap parameters;
+    parameters.insert(QStringLiteral("account"), mAccountId);
+    parameters.insert(QStringLiteral("password"), mPassword);
+    parameters.insert(QStringLiteral("discover-binding"), true);
+    parameters.insert(QStringLiteral("discover-stun"), true);
+    parameters.insert(QStringLiteral("keepalive-interval"), 3600u);
+    parameters.insert(QStringLiteral("loose-routing"), false);
+    parameters.insert(QStringLiteral("port"), 5060u);
+    parameters.insert(QStringLiteral("stun-port"), 3478u);
+    parameters.insert(QStringLiteral("stun-server"), QString());
+    parameters.insert(QStringLiteral("transport"), QStringLiteral("auto"));
+    connect(accountManager->createAccount(sipManager, QStringLiteral("sip"),
+                                          QStringLiteral("MyOrvoAccount"), parameters, QVariantMap()),
+            &Tp::PendingOperation::finished, this, &TpSip::onAccountCreated);
+}
+
+void TpSip::onAccountCreated(Tp::PendingOperation *op)
+{
+    LogManager::writeLog(QStringLiteral("TpSip::onAccountCreated begin "));
+    if (op->isError()) {
+        report(failure(QStringLiteral("Unable to create account"), op));
+        return;
+    }
+    LogManager::writeLog(QStringLiteral("Account created"));
+    account = static_cast<Tp::PendingAccount *>(op)->account();
+    accountValid = true;
+    account->setRequestedPresence(
+        Tp::Presence(Tp::ConnectionPresenceTypeAvailable, QStringLiteral("available"),
+                     QStringLiteral("asdf")));
+    connect(account->becomeReady(), &Tp::PendingOperation::finished, this, &TpSip::onAccountReady);
+}
+
+void TpSip::onAccountReady(Tp::PendingOperation *op)
+{
+    LogManager::writeLog(QStringLiteral("TpSip::onAccountReady begin "));
+    if (op->isError()) {
+        report(failure(QStringLiteral("Unable to create account"), op));
+        return;
+    }
+    connect(account->setEnabled(true), &Tp::PendingOperation::finished, this,
+            &TpSip::onAccountEnabled);
+}
+
+void TpSip::onAccountEnabled(Tp::PendingOperation *op)
+{
+    LogManager::writeLog(QStringLiteral("onAccountEnabled begin"));
+    if (op->isError()) {
+        report(failure(QStringLiteral("Account was not enabled -"), op));
+        return;
+    }
+    accountEnabled = true;
+    LogManager::writeLog(QStringLiteral("onAccountEnabled account ") + mAccountId
+                         + QStringLiteral(" was enabled"));
+    emit accountEnabledSig();
+}
+
+void TpSip::onAccountDisabled(Tp::PendingOperation *op)
+{
+    LogManager::writeLog(QStringLiteral("onAccountDisabled begin"));
+    if (op->isError()) {
+        report(failure(QStringLiteral("Account was not disabled -"), op));
+        return;
+    }
+    accountEnabled = false;
+    LogManager::writeLog(QStringLiteral("onAccountDisabled account ") + mAccountId
+                         + QStringLiteral(" was disabled"));
+    emit accountDisabledSig();
+}
+
+void TpSip::onMediaChannelReady(Tp::PendingOperation *op)
+{
+    LogManager::writeLog(QStringLiteral("onMediaChannelReady begin"));
+    if (op->isError())
+        LogManager::writeLog(failure(QStringLiteral("MediaChannel was not created -"), op));
+}
+
+void TpSip::onAccountInvalid(const QString &)
+{
+    LogManager::writeLog(QStringLiteral(" TpSip::onAccountInvalid begin "));
+    accountValid = false;
+}
+
+bool TpSip::isOn() const
+{
+    // An account found at start is enabled without being made ready, so its
+    // own isEnabled() stays false: what this object enabled counts as well.
+    return accountEnabled || account->isEnabled();
+}
+
+void TpSip::report(const QString &text)
+{
+    LogManager::writeLog(text);
+    emit error(text);
+}
