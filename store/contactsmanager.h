@@ -6,6 +6,8 @@
 #include <QList>
 #include <QObject>
 
+#include <memory>
+
 // Reads the handset's system address book (Evolution Data Server) and keeps
 // its contacts in ascending order of their UID.
 class ContactsManager : public QObject
@@ -20,6 +22,11 @@ public:
 
 public slots:
     bool loadContacts();
+
+private:
+    // The GLib side (registry, client, contact objects) stays out of this header.
+    struct Private;
+    std::unique_ptr<Private> d;
 };
 
 #endif
