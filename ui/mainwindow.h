@@ -36,7 +36,7 @@ public:
     void setTranslationsPath(const QString &path);
     void setTranslator(QTranslator *translator);
 
-    // False when the user cancelled the registration number dialog: the
+    // True when the user cancelled the registration number dialog: the
     // process must then end with status 0 without showing the window.
     bool isRegistrationCancelled() const;
 
@@ -146,6 +146,7 @@ private:
     // Settings (settingspages.cpp).
     void showSaveResult(bool saved);
     void fillConnectionBoxes();
+    void loadTranslation(const QString &fileName);
     void storeLanguageChoice();
     // Start page rule and registration dialogs (registration.cpp).
     int decideStartPage();

@@ -8,6 +8,8 @@ zelvit_env_init() {
     ZELVIT_ENV_ROOT=$ZELVIT_ENV_DIR
     ZELVIT_ENV_KEEP=1
     mkdir -p "$ZELVIT_ENV_ROOT"
+    # The handset's storage and the programs' logs may carry the card's secrets.
+    chmod 0700 "$ZELVIT_ENV_ROOT"
   else
     ZELVIT_ENV_ROOT=$(mktemp -d "${TMPDIR:-/tmp}/zelvit-env.XXXXXX")
     ZELVIT_ENV_KEEP=0

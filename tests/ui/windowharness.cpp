@@ -1,0 +1,50 @@
+#include "tests/ui/windowharness.h"
+
+#include "settings/settingsmanager.h"
+#include "settings/virtualcardsettings.h"
+#include "util/privatefiles.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QVariant>
+
+void storeCard(const QString &cardNumber, const QString &pin, const QString &telephoneNumber)
+{
+    PrivateFiles::ensureDirectory(PrivateFiles::settingsDir());
+    SettingsManager settings;
+    VirtualCardSettings *card = settings.getVirtualCardSettings();
+    card->cardNumber = cardNumber;
+    card->pin = pin;
+    card->telephoneNumber = telephoneNumber;
+    settings.saveVirtualCardSettings();
+}
+
+ModalAnswerer::ModalAnswerer()
+{
+    connect(&timer, &QTimer::timeout, this, &ModalAnswerer::poll);
+    timer.start(20);
+}
+
+void ModalAnswerer::then(Handler handler)
+{
+    handlers << handler;
+}
+
+void ModalAnswerer::poll()
+{
+    QWidget *modal = QApplication::activeModalWidget();
+    // A handler that leaves the dialog open (an ignored click) sees it once.
+    if (!modal || modal->property("zelvitAnswered").toBool())
+        return;
+    modal->setProperty("zelvitAnswered", true);
+    ++dialogsSeen;
+    auto *box = qobject_cast<QMessageBox *>(modal);
+    if (box)
+        boxTexts << box->text();
+    if (!handlers.isEmpty()) {
+        handlers.takeFirst()(modal);
+    } else if (box && !box->buttons().isEmpty()) {
+        box->buttons().first()->click();
+    }
+}

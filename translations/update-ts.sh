@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Collects the translatable texts of the window, the web-service client and
+# the registration dialog into the two .ts files (existing translations kept).
+set -eu
+top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$top"
+lupdate -I . -no-obsolete -locations none ui net app -ts translations/Zelvit_en.ts translations/Zelvit_ru.ts

@@ -1,0 +1,264 @@
+// Call placement: journal entry, choice of method, and the four methods
+// (tone dialling, text-message callback, SIP, web callback).
+#include "ui/mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "app/logmanager.h"
+#include "config.h"
+#include "net/networkmanager.h"
+#include "settings/connectionsettings.h"
+#include "settings/settingsmanager.h"
+#include "settings/virtualcardsettings.h"
+#include "store/call.h"
+#include "store/contactsmanager.h"
+#include "store/journal.h"
+#include "telephony/tpsip.h"
+#include "telephony/tptelring.h"
+#include "telephony/tptelsms.h"
+#include "util/icdhandler.h"
+#include "util/utils.h"
+
+#include <QDateTime>
+#include <QDebug>
+
+#include <cstdlib>
+
+namespace {
+
+const QString kPinMask = QStringLiteral("****");
+
+// The operator's voice service reads the digits after the pause: situation
+// code, PIN, then the destination between stars.
+QString toneString(const VirtualCardSettings &card, const ConnectionSettings &cs,
+                   const QString &pin, const QString &number)
+{
+    QString code;
+    if (cs.homeNet)
+        code = QStringLiteral("03");
+    else if (cs.natRoum)
+        code = QStringLiteral("01");
+    return card.accessNumber + QLatin1Char('p') + code + pin + QLatin1Char('*') + number
+        + QLatin1Char('*');
+}
+
+QString callbackText(const VirtualCardSettings &card, const QString &number, const QString &pin)
+{
+    return QStringLiteral("CB ") + card.telephoneNumber + QLatin1Char(' ') + number
+        + QLatin1Char(' ') + pin;
+}
+
+// A number that toDiallingForm could not use arrives as "0" and fails the
+// length rule; the registration query is asked only for a usable number.
+bool refusedForCellular(const QString &n)
+{
+    if (n.length() < 6 || n.length() > 15) {
+        Utils::showNotice(MainWindow::tr("Incorrect phone number."), 0);
+        LogManager::writeLog(QStringLiteral("Incorrect phone number."));
+        return true;
+    }
+    if (Utils::getRegistrationStatus() == 0) {
+        Utils::showNotice(MainWindow::tr("There is no connection."), 0);
+        LogManager::writeLog(QStringLiteral("There is no connection."));
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
+void MainWindow::on_callPushButton_clicked()
+{
+    const QString typed = ui->telNumLineEdit->text();
+    if (typed.trimmed().isEmpty()) {
+        Utils::showNotice(tr("Enter phone number"), 0);
+        return;
+    }
+    returnPage = 5;
+
+    contactsManager->loadContacts();
+    const ContactEntry *match = nullptr;
+    QString matchedValue;
+    for (const ContactEntry &contact : contactsManager->contacts()) {
+        if (contact.mobile == typed) {
+            match = &contact;
+            matchedValue = contact.mobile;
+            break;
+        }
+        if (contact.sip.contains(typed)) {
+            match = &contact;
+            matchedValue = typed;
+            break;
+        }
+    }
+
+    // Recorded before any method is tried, so a refused call is still listed.
+    Call call;
+    if (match) {
+        call.setContact(*match);
+        call.setNumber(matchedValue);
+    } else {
+        const QDateTime now = QDateTime::currentDateTime();
+        call.setAbonent(QLatin1String(""));
+        call.setNumber(typed);
+        call.setStart(now);
+        call.setFinish(now);
+    }
+    call.setIncoming(false);
+    journal->addBinaryCall(&call);
+
+    placeCall();
+}
+
+void MainWindow::placeCall()
+{
+    const ConnectionSettings &cs = *settingsManager->getConnectionSettings();
+    const QString text = ui->telNumLineEdit->text();
+    if (!cs.sip && !Utils::isPhoneNumber(text.trimmed())) {
+        Utils::showNotice(tr("Incorrect phone number."), 0);
+        return;
+    }
+
+    enum class Method { None, Web, Tone, Sms, Sip };
+    Method method = Method::None;
+    QString marker;
+    if (cs.homeNet) {
+        if (cs.homeNetGprsEdgeWifi) {
+            method = Method::Web;
+            marker = QStringLiteral("## homeNet.gprs/edge/wifi");
+        } else if (cs.homeNetTone) {
+            method = Method::Tone;
+            marker = QStringLiteral("## homeNet.tone");
+        }
+    } else if (cs.natRoum) {
+        method = Method::Tone;
+        marker = QStringLiteral("## natRoum.tone");
+    } else if (cs.intRoum) {
+        if (cs.intRoumGprsEdgeWifi) {
+            method = Method::Web;
+            marker = QStringLiteral("## intRoum.gprs/edge/wifi");
+        } else if (cs.intRoumSms) {
+            method = Method::Sms;
+            marker = QStringLiteral("## intRoum.sms");
+        }
+    } else if (cs.sip) {
+        method = Method::Sip;
+        marker = QStringLiteral("## sip");
+    }
+    if (method == Method::None)
+        return;
+
+    qDebug() << marker;
+    LogManager::writeLog(marker);
+    switch (method) {
+    case Method::Web:
+        if (!text.isEmpty())
+            networkManager->httpCall(text, ui->checkBox->isChecked());
+        break;
+    case Method::Tone:
+        callByGsm(text);
+        break;
+    case Method::Sms:
+        sendSms(text);
+        break;
+    case Method::Sip:
+        callBySip(text);
+        break;
+    case Method::None:
+        break;
+    }
+}
+
+void MainWindow::callByGsm(const QString &number)
+{
+    const QString n = Utils::toDiallingForm(number, ui->checkBox->isChecked());
+    if (refusedForCellular(n))
+        return;
+
+    const ConnectionSettings &cs = *settingsManager->getConnectionSettings();
+    const VirtualCardSettings &card = *settingsManager->getVirtualCardSettings();
+    LogManager::writeLog(QStringLiteral("callByGsm() dtmfNumber = ")
+                         + toneString(card, cs, kPinMask, n));
+
+    delete tpTelRing;
+    tpTelRing = new TpTelRing(toneString(card, cs, card.pin, n), card.pin, this);
+}
+
+void MainWindow::sendSms(const QString &number)
+{
+    const QString n = Utils::toDiallingForm(number, ui->checkBox->isChecked());
+    if (refusedForCellular(n))
+        return;
+
+    const VirtualCardSettings &card = *settingsManager->getVirtualCardSettings();
+    LogManager::writeLog(QStringLiteral("sendSms() message = ") + callbackText(card, n, kPinMask));
+
+    delete tpTelSms;
+    tpTelSms = new TpTelSms(getSmsAccessNumber(), callbackText(card, n, card.pin), this);
+
+    // The operator calls back whether or not the handset reports delivery.
+    showInformationBox(tr("Wait an incoming phone call from %1.").arg(ui->telNumLineEdit->text()));
+}
+
+QString MainWindow::getSmsAccessNumber()
+{
+    static const QString numbers[3] = {
+        QStringLiteral(ZELVIT_SMS_ACCESS_NUMBER_1),
+        QStringLiteral(ZELVIT_SMS_ACCESS_NUMBER_2),
+        QStringLiteral(ZELVIT_SMS_ACCESS_NUMBER_3),
+    };
+    return numbers[std::rand() % 3];
+}
+
+void MainWindow::callBySip(QString sipId)
+{
+    sipId = sipId.trimmed();
+    if (!IcdHandler::internetConnected) {
+        Utils::showNotice(tr("There is no connection."), 0);
+        LogManager::writeLog(QStringLiteral("There is no connection."));
+        qDebug() << "There is no connection.";
+        return;
+    }
+
+    const QString domain = QStringLiteral(ZELVIT_SIP_DOMAIN);
+    const QString phoneSuffix = QLatin1Char('@') + domain + QStringLiteral(";client=phone");
+    if (sipId.contains(QLatin1Char('@'))) {
+        LogManager::writeLog(QStringLiteral("callBySip() sipId = ") + sipId);
+        if (!tpSip)
+            return;
+        if (sipId.endsWith(domain, Qt::CaseInsensitive) || sipId.endsWith(phoneSuffix)) {
+            tpSip->makeMediaCall(sipId);
+        } else {
+            Utils::showNotice(tr("Incorrect phone number.") + QLatin1Char('\n')
+                                  + tr("Format for SIP: sip:[number]") + QLatin1Char('\n')
+                                  + tr("Format for Phone: [number]"),
+                              0);
+        }
+        return;
+    }
+
+    if (sipId.startsWith(QLatin1Char('+')))
+        sipId.remove(0, 1);
+    // An explicit "sip:" address is a SIP user; a bare number is a telephone
+    // number that the operator's SIP service routes to the phone network.
+    if (sipId.startsWith(QLatin1String("sip:")))
+        sipId += QLatin1Char('@') + domain;
+    else
+        sipId += phoneSuffix;
+    LogManager::writeLog(QStringLiteral("callBySip() sipId = ") + sipId);
+    if (tpSip)
+        tpSip->makeMediaCall(sipId);
+}
+
+void MainWindow::on_toneSmsButton_clicked()
+{
+    const ConnectionSettings &cs = *settingsManager->getConnectionSettings();
+    if (cs.homeNet || cs.natRoum)
+        callByGsm(ui->telNumLineEdit->text());
+    else if (cs.intRoum)
+        sendSms(ui->telNumLineEdit->text());
+}
+
+void MainWindow::on_tryAgainButton_clicked()
+{
+    placeCall();
+}

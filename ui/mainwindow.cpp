@@ -1,0 +1,144 @@
+// Construction of the window, its start page, and run-time retranslation.
+#include "ui/mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "config.h"
+#include "net/networkmanager.h"
+#include "settings/languagesettings.h"
+#include "settings/settingsmanager.h"
+#include "settings/virtualcardsettings.h"
+#include "store/contactsmanager.h"
+#include "store/journal.h"
+
+#include <QDebug>
+#include <QEvent>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+#include <TelepathyQt/Debug>
+#include <TelepathyQt/Types>
+
+namespace {
+
+// The information text names the operator's web site through "%1", so that
+// translations need not repeat a build-time constant.
+void fillInfoText(Ui::MainWindow *ui)
+{
+    const QString html = ui->infoTextBrowser->toHtml();
+    ui->infoTextBrowser->setHtml(QString(html).replace(QLatin1String("%1"),
+                                                       QStringLiteral(ZELVIT_WEB_SITE)));
+}
+
+}
+
+MainWindow::MainWindow(QWidget *parent, const OperatorEndpoints &endpoints)
+    : QMainWindow(parent)
+    , ui(new Ui::MainWindow())
+{
+    // The icons live in the static core library; make sure they are registered.
+    Q_INIT_RESOURCE(resources);
+
+    Tp::registerTypes();
+    Tp::enableDebug(true);
+    Tp::enableWarnings(true);
+
+    contactsManager = new ContactsManager(this);
+    contactsManager->loadContacts();
+    qDebug() << "after creating contactsManager";
+
+    settingsManager = new SettingsManager(this);
+    qDebug() << "after creating settingsManager";
+
+    journal = new Journal(this);
+
+    networkManager = new NetworkManager(settingsManager->getVirtualCardSettings(), this, endpoints);
+    connect(networkManager, &NetworkManager::getBalanceFinishedSignal, this, &MainWindow::getBalanceFinished);
+    connect(networkManager, &NetworkManager::getBalanceErrorSignal, this, &MainWindow::getBalanceError);
+    connect(networkManager, &NetworkManager::httpCallErrorSignal, this, &MainWindow::httpCallErrorHandler);
+    connect(networkManager, &NetworkManager::httpCallSuccessfulSignal, this, &MainWindow::httpCallSuccessfulHandler);
+    connect(networkManager, &NetworkManager::httpSendSmsErrorSignal, this, &MainWindow::httpSendSmsErrorHandler);
+    connect(networkManager, &NetworkManager::httpSendSmsSuccessfulSignal, this, &MainWindow::httpSendSmsSuccessfulHandler);
+    connect(networkManager, &NetworkManager::httpSendSms500Signal, this, &MainWindow::httpSendSms500Handler);
+    connect(networkManager, &NetworkManager::httpSendSms501Signal, this, &MainWindow::httpSendSms501Handler);
+    connect(networkManager, &NetworkManager::httpSendSms502Signal, this, &MainWindow::httpSendSms502Handler);
+    connect(networkManager, &NetworkManager::httpSendSms503Signal, this, &MainWindow::httpSendSms503Handler);
+    connect(networkManager, &NetworkManager::httpSendSms505Signal, this, &MainWindow::httpSendSms505Handler);
+    connect(networkManager, &NetworkManager::getCardNumberSuccessSignal, this, &MainWindow::getCardNumberSuccess);
+    connect(networkManager, &NetworkManager::getCardNumberFailSignal, this, &MainWindow::getCardNumberFail);
+
+    const int startPage = decideStartPage();
+    if (registrationCancelled)
+        return;
+
+    returnPage = 0;
+    ui->setupUi(this);
+    fillInfoText(ui);
+    ui->stackedWidget->setCurrentIndex(startPage);
+
+    // Buttons whose slots do not follow the by-name pattern. The "on_" slots
+    // that the same table lists are already connected by setupUi, and a
+    // second connection would run them twice per click.
+    connect(ui->infoButton, &QPushButton::clicked, this, &MainWindow::infoButtonPressed);
+    connect(ui->settingsButton, &QPushButton::clicked, this, &MainWindow::settingsButtonPressed);
+    connect(ui->exitButton, &QPushButton::clicked, this, &MainWindow::exitButtonPressed);
+    connect(ui->exitInfoButton, &QPushButton::clicked, this, &MainWindow::exitInfoButtonPressed);
+    connect(ui->exitBalanceButton, &QPushButton::clicked, this, &MainWindow::exitBalanceButtonPressed);
+    connect(ui->exitCallButton, &QPushButton::clicked, this, &MainWindow::exitCallButtonPressed);
+    connect(ui->exitExitButton, &QPushButton::clicked, this, &MainWindow::exitExitButtonPressed);
+    connect(ui->exitJournalButton, &QPushButton::clicked, this, &MainWindow::exitJournalButtonPressed);
+    connect(ui->exitSettingsButton, &QPushButton::clicked, this, &MainWindow::exitSettingsButtonPressed);
+    connect(this, &MainWindow::MySignal, ui->stackedWidget, &QStackedWidget::setCurrentIndex);
+
+    fillConnectionBoxes();
+    const LanguageSettings *language = settingsManager->getLanguageSettings();
+    ui->russianRadioButton->setChecked(language->russian);
+    ui->englishRadioButton->setChecked(language->english);
+    const VirtualCardSettings *card = settingsManager->getVirtualCardSettings();
+    ui->cardNumLineEdit->setText(card->cardNumber);
+    ui->pinLineEdit->setText(card->pin);
+    ui->telephoneNumLineEdit->setText(card->telephoneNumber);
+    ui->accessTelephoneNumLineEdit->setText(card->accessNumber);
+
+    QTimer::singleShot(1000, this, &MainWindow::startSip);
+}
+
+MainWindow::~MainWindow()
+{
+    delete ui;
+}
+
+void MainWindow::setTranslationsPath(const QString &path)
+{
+    translationsPath = path;
+}
+
+void MainWindow::setTranslator(QTranslator *newTranslator)
+{
+    translator = newTranslator;
+}
+
+bool MainWindow::isRegistrationCancelled() const
+{
+    return registrationCancelled;
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    // Value-initialised, ui holds null pointers until setupUi has run.
+    if (event->type() != QEvent::LanguageChange || !ui->stackedWidget)
+        return;
+    // Every designed text comes back, including those that flows overwrite
+    // (balance field, receivers count); the call status has no designed text.
+    ui->retranslateUi(this);
+    fillInfoText(ui);
+    ui->callProcessingLabel->clear();
+}
+
+void MainWindow::showInformationBox(const QString &text)
+{
+    QMessageBox box(QMessageBox::Information, tr("Zelvit"), text, QMessageBox::NoButton, this);
+    box.addButton(tr("Done"), QMessageBox::AcceptRole);
+    box.exec();
+}

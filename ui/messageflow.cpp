@@ -1,0 +1,81 @@
+// Text messages through the operator's gateway: the receivers list and sending.
+#include "ui/mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "net/networkmanager.h"
+#include "settings/settingsmanager.h"
+#include "settings/virtualcardsettings.h"
+#include "util/listitems.h"
+#include "util/utils.h"
+
+#include <QListWidgetItem>
+#include <QStringList>
+
+namespace {
+
+const int kMaxMessageLength = 255;
+
+} // namespace
+
+void MainWindow::on_addPhonePushButton_clicked()
+{
+    const QString typed = ui->smsReceiverLineEdit->text().trimmed();
+    if (!Utils::isPhoneNumber(typed)) {
+        Utils::showNotice(tr("Incorrect phone number."), 0);
+        return;
+    }
+    // The "+" stays in the line; it is dropped only when the message is sent.
+    const QString line = QLatin1Char('(') + typed + QLatin1Char(')');
+    if (!ui->smsContactListWidget->findItems(line, Qt::MatchExactly).isEmpty()) {
+        Utils::showNotice(tr("The same contact already exist in the list"), 0);
+        return;
+    }
+    ui->smsContactListWidget->addItem(line);
+    ui->receiversButton->setText(QString::number(ui->smsContactListWidget->count()));
+    ui->smsReceiverLineEdit->clear();
+    Utils::showNotice(tr("Phone number was added."), 0);
+}
+
+void MainWindow::on_smsContactsDeleteButton_clicked()
+{
+    qDeleteAll(ui->smsContactListWidget->selectedItems());
+    ui->receiversButton->setText(QString::number(ui->smsContactListWidget->count()));
+}
+
+void MainWindow::on_smsSendButton_clicked()
+{
+    const QString text = ui->smsTextEdit->toPlainText().trimmed();
+    const int count = ui->smsContactListWidget->count();
+
+    QStringList errors;
+    if (text.isEmpty())
+        errors << QStringLiteral("- ") + tr("Enter message");
+    else if (text.length() > kMaxMessageLength)
+        errors << QStringLiteral("- ") + tr("Message size has to be less than 256 characters");
+    if (count == 0)
+        errors << QStringLiteral("- ") + tr("Select receivers for sending message");
+    if (!errors.isEmpty()) {
+        Utils::showNotice(errors.join(QLatin1Char('\n')), 0);
+        return;
+    }
+
+    QStringList receivers;
+    for (int row = 0; row < count; ++row) {
+        const QString line = ui->smsContactListWidget->item(row)->text();
+        receivers << Utils::removeForeignPrefix(Utils::removePlus(getNumberFromItem(line)));
+    }
+
+    const VirtualCardSettings &card = *settingsManager->getVirtualCardSettings();
+    QString sender = card.telephoneNumber;
+    if (sender.startsWith(QLatin1String("10")))
+        sender.remove(0, 2);
+
+    networkManager->httpSendSms(text, sender, receivers.join(QLatin1Char('-')), card.pin);
+
+    // The gateway's answer arrives later as a message box of its own.
+    Utils::showNotice(tr("Message has sended"), 0);
+    ui->smsContactListWidget->clear();
+    ui->smsTextEdit->clear();
+    ui->receiversButton->setText(QStringLiteral("0"));
+    emit MySignal(0);
+}

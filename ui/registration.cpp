@@ -1,0 +1,80 @@
+// First page, and the virtual card offered at start to a user without an own
+// number: ask, take the number, request the card, show what the portal says.
+#include "ui/mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "app/logmanager.h"
+#include "net/networkmanager.h"
+#include "settings/settingsmanager.h"
+#include "settings/virtualcardsettings.h"
+#include "ui/registrydialog.h"
+
+#include <QDebug>
+#include <QLineEdit>
+#include <QMessageBox>
+
+int MainWindow::decideStartPage()
+{
+    const VirtualCardSettings *card = settingsManager->getVirtualCardSettings();
+    if (!card->telephoneNumber.isEmpty())
+        return card->cardNumber.isEmpty() || card->pin.isEmpty() ? 10 : 0;
+
+    auto *question = new RegistryDialog(1, this);
+    question->setModal(true);
+    qDebug() << "rd->isModal() = " << question->isModal();
+    if (question->exec() != QDialog::Accepted) {
+        qDebug() << "dialog1: QDialog::Rejected";
+        return 10;
+    }
+    qDebug() << "dialog1: QDialog::Accepted";
+
+    auto *numberEntry = new RegistryDialog(2, this);
+    connect(numberEntry, &RegistryDialog::getClicked, this, &MainWindow::onRegistryDialogGetClicked);
+    connect(numberEntry, &RegistryDialog::cancelClicked, this, &MainWindow::onRegistryDialogCancelClicked);
+    numberEntry->setModal(true);
+    qDebug() << "rd->isModal() = " << numberEntry->isModal();
+    if (numberEntry->exec() == QDialog::Accepted) {
+        qDebug() << "dialog2: QDialog::Accepted";
+        qDebug() << "rd->lineEdit->text() = " << numberEntry->lineEdit->text();
+        return 10;
+    }
+    qDebug() << "dialog2: QDialog::Rejected";
+    // Cancel or Escape: main ends the process with status 0, the window unseen.
+    registrationCancelled = true;
+    return 10;
+}
+
+void MainWindow::onRegistryDialogGetClicked(const QString &number)
+{
+    registrationNumber = number;
+    networkManager->getCardNumber(number);
+}
+
+void MainWindow::onRegistryDialogCancelClicked()
+{
+    close();
+}
+
+void MainWindow::getCardNumberSuccess(const QString &cardNumber, const QString &pin)
+{
+    LogManager::writeLog(QStringLiteral("MainWindow::getCardNumberSuccess(QString cardNumber, QString pin)"));
+    VirtualCardSettings *card = settingsManager->getVirtualCardSettings();
+    card->cardNumber = cardNumber;
+    card->pin = pin;
+    card->telephoneNumber = registrationNumber;
+    ui->cardNumLineEdit->setText(card->cardNumber);
+    ui->pinLineEdit->setText(card->pin);
+    ui->telephoneNumLineEdit->setText(card->telephoneNumber);
+    ui->accessTelephoneNumLineEdit->setText(card->accessNumber);
+    showInformationBox(tr("Your card number is %1 and pin is %2.").arg(cardNumber, pin));
+}
+
+void MainWindow::getCardNumberFail()
+{
+    QMessageBox box(QMessageBox::Critical, tr("Zelvit"),
+                    tr("Cannot get card number and pin for telephone number %1:.").arg(registrationNumber),
+                    QMessageBox::NoButton, this);
+    box.addButton(tr("Done"), QMessageBox::AcceptRole);
+    box.exec();
+    close();
+}

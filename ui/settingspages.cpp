@@ -1,0 +1,366 @@
+// Settings pages: connection choices and their consistency rules, the SIP
+// account that follows the SIP choice, the virtual card, the contacts source
+// and the interface language.
+#include "ui/mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "app/logmanager.h"
+#include "settings/connectionsettings.h"
+#include "settings/contactssettings.h"
+#include "settings/languagesettings.h"
+#include "settings/settingsmanager.h"
+#include "settings/virtualcardsettings.h"
+#include "telephony/tpsip.h"
+#include "util/icdhandler.h"
+#include "util/utils.h"
+
+#include <QDebug>
+#include <QRegularExpression>
+#include <QThread>
+#include <QTranslator>
+
+#include <initializer_list>
+
+namespace {
+
+void setChecked(std::initializer_list<QCheckBox *> boxes, bool checked)
+{
+    for (QCheckBox *box : boxes)
+        box->setChecked(checked);
+}
+
+bool matchesFully(const QString &text, const QString &pattern)
+{
+    return QRegularExpression(QRegularExpression::anchoredPattern(pattern)).match(text).hasMatch();
+}
+
+// The SIP account's password is the card PIN cut to eight characters.
+QString sipPassword(const VirtualCardSettings *card)
+{
+    return card->pin.left(8);
+}
+
+}
+
+void MainWindow::showSaveResult(bool saved)
+{
+    Utils::showNotice(saved ? tr("Saved") : tr("Settings is not saved. Try once again."), 0);
+}
+
+void MainWindow::fillConnectionBoxes()
+{
+    // Each change runs its toggle rule, which rewrites other fields of the
+    // record at once: take the stored choice first, so that the boxes are
+    // set from it in this fixed order and the later rule wins whatever the
+    // boxes showed before.
+    const ConnectionSettings *s = settingsManager->getConnectionSettings();
+    const bool stored[] = {s->homeNet, s->homeNetTone, s->homeNetGprsEdgeWifi, s->natRoum,
+                           s->intRoum, s->intRoumSms, s->intRoumGprsEdgeWifi, s->sip};
+    QCheckBox *const boxes[] = {ui->homeNetCheckBox, ui->toneOptCheckBox, ui->gprsEdgeWifiOptCheckBox,
+                                ui->nationalRoumingOptCheckBox, ui->internRoumingOptCheckBox,
+                                ui->smsOptCheckBox, ui->gprsEdgeWifiOptCheckBox_2, ui->sipCheckBox};
+    for (int i = 0; i < 8; ++i)
+        boxes[i]->setChecked(stored[i]);
+}
+
+void MainWindow::on_connectionBtn_clicked()
+{
+    qDebug() << "on_connectionBtn_clicked";
+    returnPage = 3;
+    settingsManager->loadConnectionSettings();
+    fillConnectionBoxes();
+    emit MySignal(8);
+}
+
+void MainWindow::on_homeNetCheckBox_toggled(bool checked)
+{
+    qDebug() << "on_homeNetCheckBox_toggled";
+    if (checked) {
+        setChecked({ui->nationalRoumingOptCheckBox, ui->internRoumingOptCheckBox, ui->smsOptCheckBox,
+                    ui->gprsEdgeWifiOptCheckBox_2, ui->sipCheckBox},
+                   false);
+        ui->homeNetCheckBox->setChecked(true);
+    } else {
+        setChecked({ui->toneOptCheckBox, ui->gprsEdgeWifiOptCheckBox}, false);
+    }
+    settingsManager->getConnectionSettings()->homeNet = ui->homeNetCheckBox->isChecked();
+}
+
+void MainWindow::on_toneOptCheckBox_toggled(bool checked)
+{
+    qDebug() << "on_toneOptCheckBox_toggled";
+    if (checked) {
+        if (!ui->homeNetCheckBox->isChecked()) {
+            ui->homeNetCheckBox->setChecked(true);
+            setChecked({ui->nationalRoumingOptCheckBox, ui->internRoumingOptCheckBox, ui->smsOptCheckBox,
+                        ui->gprsEdgeWifiOptCheckBox_2, ui->sipCheckBox},
+                       false);
+        }
+        ui->gprsEdgeWifiOptCheckBox->setChecked(false);
+    }
+    settingsManager->getConnectionSettings()->homeNetTone = ui->toneOptCheckBox->isChecked();
+}
+
+void MainWindow::on_gprsEdgeWifiOptCheckBox_toggled(bool checked)
+{
+    qDebug() << "on_gprsEdgeWifiOptCheckBox_toggled";
+    if (checked) {
+        if (!ui->homeNetCheckBox->isChecked()) {
+            ui->homeNetCheckBox->setChecked(true);
+            setChecked({ui->nationalRoumingOptCheckBox, ui->internRoumingOptCheckBox, ui->smsOptCheckBox,
+                        ui->gprsEdgeWifiOptCheckBox_2, ui->sipCheckBox},
+                       false);
+        }
+        ui->toneOptCheckBox->setChecked(false);
+    }
+    settingsManager->getConnectionSettings()->homeNetGprsEdgeWifi = ui->gprsEdgeWifiOptCheckBox->isChecked();
+}
+
+void MainWindow::on_nationalRoumingOptCheckBox_toggled(bool checked)
+{
+    qDebug() << "on_nationalRoumingOptCheckBox_toggled";
+    if (checked) {
+        setChecked({ui->homeNetCheckBox, ui->toneOptCheckBox, ui->gprsEdgeWifiOptCheckBox,
+                    ui->internRoumingOptCheckBox, ui->smsOptCheckBox, ui->gprsEdgeWifiOptCheckBox_2,
+                    ui->sipCheckBox},
+                   false);
+        ui->nationalRoumingOptCheckBox->setChecked(true);
+    }
+    settingsManager->getConnectionSettings()->natRoum = ui->nationalRoumingOptCheckBox->isChecked();
+}
+
+void MainWindow::on_internRoumingOptCheckBox_toggled(bool checked)
+{
+    qDebug() << "on_internRoumingOptCheckBox_toggled";
+    if (checked) {
+        setChecked({ui->homeNetCheckBox, ui->toneOptCheckBox, ui->gprsEdgeWifiOptCheckBox,
+                    ui->nationalRoumingOptCheckBox, ui->sipCheckBox},
+                   false);
+        ui->internRoumingOptCheckBox->setChecked(true);
+    } else {
+        setChecked({ui->smsOptCheckBox, ui->gprsEdgeWifiOptCheckBox_2}, false);
+    }
+    settingsManager->getConnectionSettings()->intRoum = ui->internRoumingOptCheckBox->isChecked();
+}
+
+void MainWindow::on_smsOptCheckBox_toggled(bool checked)
+{
+    qDebug() << "on_smsOptCheckBox_toggled";
+    if (checked) {
+        if (!ui->internRoumingOptCheckBox->isChecked()) {
+            setChecked({ui->homeNetCheckBox, ui->toneOptCheckBox, ui->gprsEdgeWifiOptCheckBox,
+                        ui->nationalRoumingOptCheckBox},
+                       false);
+            ui->internRoumingOptCheckBox->setChecked(true);
+            ui->sipCheckBox->setChecked(false);
+        }
+        ui->gprsEdgeWifiOptCheckBox_2->setChecked(false);
+    }
+    settingsManager->getConnectionSettings()->intRoumSms = ui->smsOptCheckBox->isChecked();
+}
+
+void MainWindow::on_gprsEdgeWifiOptCheckBox_2_toggled(bool checked)
+{
+    qDebug() << "on_gprsEdgeWifiOptCheckBox_2_toggled";
+    if (checked) {
+        if (!ui->internRoumingOptCheckBox->isChecked()) {
+            setChecked({ui->homeNetCheckBox, ui->toneOptCheckBox, ui->gprsEdgeWifiOptCheckBox,
+                        ui->nationalRoumingOptCheckBox},
+                       false);
+            ui->internRoumingOptCheckBox->setChecked(true);
+            ui->sipCheckBox->setChecked(false);
+        }
+        ui->smsOptCheckBox->setChecked(false);
+    }
+    settingsManager->getConnectionSettings()->intRoumGprsEdgeWifi = ui->gprsEdgeWifiOptCheckBox_2->isChecked();
+}
+
+void MainWindow::on_sipCheckBox_toggled(bool checked)
+{
+    qDebug() << "on_sipCheckBox_toggled";
+    if (checked) {
+        setChecked({ui->homeNetCheckBox, ui->toneOptCheckBox, ui->gprsEdgeWifiOptCheckBox,
+                    ui->nationalRoumingOptCheckBox, ui->internRoumingOptCheckBox, ui->smsOptCheckBox,
+                    ui->gprsEdgeWifiOptCheckBox_2},
+                   false);
+        ui->sipCheckBox->setChecked(true);
+    }
+    settingsManager->getConnectionSettings()->sip = ui->sipCheckBox->isChecked();
+}
+
+void MainWindow::on_saveConnSettButton_clicked()
+{
+    ConnectionSettings *current = settingsManager->getConnectionSettings();
+    const VirtualCardSettings *card = settingsManager->getVirtualCardSettings();
+    qDebug() << "save connection settings";
+    qDebug() << "connectionSettings->" << current->toString();
+
+    // The SIP account follows the change against what is on disk now.
+    ConnectionSettings lastSaved;
+    lastSaved.filePath = current->filePath;
+    settingsManager->readConnectionSettings(&lastSaved);
+    qDebug() << "connectionSettingsLastSaved->sip = " << lastSaved.sip;
+    qDebug() << "settingsManager->getConnectionSettings()->sip = " << current->sip;
+
+    if (!lastSaved.sip && current->sip) {
+        qDebug() << "!connectionSettingsLastSaved->sip && settingsManager->getConnectionSettings()->sip";
+        if (!IcdHandler::internetConnected) {
+            Utils::showNotice(tr("There is no connection."), 0);
+            LogManager::writeLog(QStringLiteral("There is no connection."));
+            qDebug() << "There is no connection.";
+            // Leaves the notice on screen before the save notice replaces it.
+            QThread::sleep(2);
+        } else if (!tpSip) {
+            qDebug() << "ts == NULL";
+            tpSip = new TpSip(card->cardNumber, sipPassword(card), this);
+        } else if (tpSip->isAccountValid()) {
+            if (!tpSip->isAccountEnabled()) {
+                qDebug() << "!ts->isAccountEnabled()";
+                tpSip->accountEnable();
+            }
+        } else {
+            qDebug() << "!ts->isAccountValid()";
+            tpSip = new TpSip(card->cardNumber, sipPassword(card), this);
+        }
+    } else if (lastSaved.sip && !current->sip) {
+        qDebug() << "connectionSettingsLastSaved->sip && !settingsManager->getConnectionSettings()->sip";
+        if (tpSip) {
+            qDebug() << "ts != NULL";
+            if (tpSip->isAccountValid() && tpSip->isAccountEnabled()) {
+                qDebug() << "ts->isAccountValid() && ts->isAccountEnabled()";
+                tpSip->accountDisable();
+            }
+        }
+    }
+
+    const bool complete = (ui->homeNetCheckBox->isChecked()
+                           && (ui->toneOptCheckBox->isChecked() || ui->gprsEdgeWifiOptCheckBox->isChecked()))
+        || ui->nationalRoumingOptCheckBox->isChecked()
+        || (ui->internRoumingOptCheckBox->isChecked()
+            && (ui->smsOptCheckBox->isChecked() || ui->gprsEdgeWifiOptCheckBox_2->isChecked()))
+        || ui->sipCheckBox->isChecked();
+    if (!complete) {
+        Utils::showNotice(tr("Network or method of connection isn't selected"), 0);
+        return;
+    }
+    showSaveResult(settingsManager->saveConnectionSettings());
+}
+
+void MainWindow::startSip()
+{
+    if (!settingsManager->getConnectionSettings()->sip)
+        return;
+    qDebug() << "MainWindow Constructor: settingsManager->getConnectionSettings()->sip";
+    if (!IcdHandler::internetConnected) {
+        Utils::showNotice(tr("There is no connection."), 0);
+        LogManager::writeLog(QStringLiteral("There is no connection."));
+        qDebug() << "There is no connection.";
+        return;
+    }
+    const VirtualCardSettings *card = settingsManager->getVirtualCardSettings();
+    tpSip = new TpSip(card->cardNumber, sipPassword(card), this);
+}
+
+// Not connected to TpSip's account signals: every account event would write
+// whatever the connection page holds at that moment, unsaved and possibly
+// incomplete choices included, and put a "Saved" notice on screen at start-up.
+void MainWindow::onSipAccountEnabled()
+{
+    qDebug() << QString(73, QLatin1Char('#'));
+    qDebug() << "MainWindow::onSipAccountEnabled begin ";
+    showSaveResult(settingsManager->saveConnectionSettings());
+}
+
+void MainWindow::onSipAccountDisabled()
+{
+    qDebug() << QString(73, QLatin1Char('#'));
+    qDebug() << "MainWindow::onSipAccountDisabled begin ";
+    showSaveResult(settingsManager->saveConnectionSettings());
+}
+
+void MainWindow::on_virtualSimBtn_clicked()
+{
+    returnPage = 3;
+    settingsManager->loadVirtualCardSettings();
+    const VirtualCardSettings *card = settingsManager->getVirtualCardSettings();
+    ui->cardNumLineEdit->setText(card->cardNumber);
+    ui->accessTelephoneNumLineEdit->setText(card->accessNumber);
+    ui->pinLineEdit->setText(card->pin);
+    ui->telephoneNumLineEdit->setText(card->telephoneNumber);
+    emit MySignal(10);
+}
+
+void MainWindow::on_saveVirtCardButton_clicked()
+{
+    qDebug() << "save virtual card settings";
+    const QString digits = QStringLiteral("[0123456789]+");
+    const QString phoneNumber = QStringLiteral("[+]?[0123456789]+");
+    const QString cardNumber = ui->cardNumLineEdit->text();
+    const QString pin = ui->pinLineEdit->text();
+    const QString telephoneNumber = ui->telephoneNumLineEdit->text();
+    const QString accessNumber = ui->accessTelephoneNumLineEdit->text();
+    const bool valid = !cardNumber.isEmpty() && matchesFully(pin, digits)
+        && matchesFully(telephoneNumber, phoneNumber) && matchesFully(accessNumber, phoneNumber);
+    if (!valid) {
+        Utils::showNotice(tr("Improper information"), 0);
+        return;
+    }
+    VirtualCardSettings *card = settingsManager->getVirtualCardSettings();
+    card->cardNumber = cardNumber;
+    card->pin = pin;
+    card->telephoneNumber = telephoneNumber;
+    card->accessNumber = accessNumber;
+    showSaveResult(settingsManager->saveVirtualCardSettings());
+}
+
+void MainWindow::on_contactsBtn_clicked()
+{
+    returnPage = 3;
+    const ContactsSettings *contacts = settingsManager->getContactsSettings();
+    ui->telephoneAndSimRadioButton->setChecked(contacts->phoneAndSim);
+    ui->telephoneRadioButton->setChecked(contacts->phone);
+    ui->simRadioButton->setChecked(contacts->sim);
+    emit MySignal(11);
+}
+
+void MainWindow::on_saveContactsSettButton_clicked()
+{
+    ContactsSettings *contacts = settingsManager->getContactsSettings();
+    contacts->phoneAndSim = ui->telephoneAndSimRadioButton->isChecked();
+    contacts->phone = ui->telephoneRadioButton->isChecked();
+    contacts->sim = ui->simRadioButton->isChecked();
+    showSaveResult(settingsManager->saveContactsSettings());
+}
+
+void MainWindow::on_russianRadioButton_clicked()
+{
+    loadTranslation(QStringLiteral("Zelvit_ru.qm"));
+    qDebug() << "Zelvit_ru triggered;";
+    storeLanguageChoice();
+}
+
+void MainWindow::on_englishRadioButton_clicked()
+{
+    loadTranslation(QStringLiteral("Zelvit_en.qm"));
+    qDebug() << "Zelvit_en triggered;";
+    storeLanguageChoice();
+}
+
+void MainWindow::loadTranslation(const QString &fileName)
+{
+    // Loading into the installed translator empties it first, even when the
+    // file then turns out to be missing: try the file on a spare one so that
+    // a missing or broken file keeps the texts the user has now.
+    QTranslator probe;
+    if (!translator || !probe.load(fileName, translationsPath))
+        return;
+    translator->load(fileName, translationsPath);
+}
+
+void MainWindow::storeLanguageChoice()
+{
+    LanguageSettings *language = settingsManager->getLanguageSettings();
+    language->russian = ui->russianRadioButton->isChecked();
+    language->english = ui->englishRadioButton->isChecked();
+    showSaveResult(settingsManager->saveLanguageSettings());
+}
