@@ -139,8 +139,5 @@ int main(int argc, char **argv)
     std::printf("  of which address book reload: median %.1f ms\n", reload);
     std::printf("journal page opening:           median %.1f ms (limit 100)\n", openJournal);
     std::fflush(stdout);
-    // Queued events must reach the window before the address book's teardown
-    // runs the GLib loop inside the window's destruction.
-    QCoreApplication::processEvents();
     return 0;
 }

@@ -105,6 +105,9 @@ MainWindow::MainWindow(QWidget *parent, const OperatorEndpoints &endpoints)
 
 MainWindow::~MainWindow()
 {
+    // Releasing the address book runs the GLib main loop, which also delivers
+    // Qt events still queued for this window: do it while the window is whole.
+    delete contactsManager;
     delete ui;
 }
 

@@ -1,15 +1,12 @@
 // Cellular call and text message chains against the real mission-control and
 // the stand-in "ring" connection manager (zelvit-env --telepathy).
 
-#include "app/logmanager.h"
 #include "telephony/tptelring.h"
 #include "telephony/tptelsms.h"
 #include "tests/support/telepathysim.h"
 #include "tests/support/testfiles.h"
-#include "util/privatefiles.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -22,16 +19,7 @@ const QString smsNumber = QStringLiteral("+79585550101");
 const QString streamedMedia = QStringLiteral("org.freedesktop.Telepathy.Channel.Type.StreamedMedia");
 const QString text = QStringLiteral("org.freedesktop.Telepathy.Channel.Type.Text");
 
-// The activity log without its time stamps.
-QStringList logTexts()
-{
-    QStringList texts;
-    for (const QByteArray &line : TestFiles::activityLog().split('\n')) {
-        if (!line.isEmpty())
-            texts << QString::fromUtf8(line.mid(line.indexOf(" - ") + 3));
-    }
-    return texts;
-}
+using TelepathySim::logTexts;
 
 QMessageBox *openMessageBox()
 {
@@ -58,7 +46,6 @@ class TestTpCellular : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
     void toneCallPassesDialStringUnchanged_data();
@@ -73,14 +60,9 @@ private:
     QObject owner;
 };
 
-void TestTpCellular::initTestCase()
-{
-    QVERIFY(PrivateFiles::ensureDirectory(PrivateFiles::settingsDir()));
-}
-
 void TestTpCellular::init()
 {
-    QFile::remove(LogManager::logFilePath());
+    QVERIFY(TelepathySim::startLog());
     QVERIFY(TelepathySim::clear());
 }
 

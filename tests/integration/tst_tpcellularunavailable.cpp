@@ -2,29 +2,17 @@
 // connection (zelvit-env --telepathy with ZELVIT_TP_RING_OFFLINE=1), then no
 // cellular account at all.
 
-#include "app/logmanager.h"
 #include "telephony/tptelring.h"
 #include "telephony/tptelsms.h"
 #include "tests/support/telepathysim.h"
-#include "tests/support/testfiles.h"
-#include "util/privatefiles.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QMessageBox>
 #include <QtTest>
 
 namespace {
 
-QStringList logTexts()
-{
-    QStringList texts;
-    for (const QByteArray &line : TestFiles::activityLog().split('\n')) {
-        if (!line.isEmpty())
-            texts << QString::fromUtf8(line.mid(line.indexOf(" - ") + 3));
-    }
-    return texts;
-}
+using TelepathySim::logTexts;
 
 QObject *startChain(const QString &kind, QObject *owner)
 {
@@ -46,7 +34,6 @@ class TestTpCellularUnavailable : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
     void chainStopsAtAccountWithoutConnection_data();
@@ -57,14 +44,9 @@ private:
     QObject owner;
 };
 
-void TestTpCellularUnavailable::initTestCase()
-{
-    QVERIFY(PrivateFiles::ensureDirectory(PrivateFiles::settingsDir()));
-}
-
 void TestTpCellularUnavailable::init()
 {
-    QFile::remove(LogManager::logFilePath());
+    QVERIFY(TelepathySim::startLog());
     QVERIFY(TelepathySim::clear());
 }
 

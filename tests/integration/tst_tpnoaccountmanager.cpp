@@ -1,28 +1,17 @@
 // The chains on a handset whose account manager is missing: each ends at once
 // with its log lines instead of waiting (zelvit-env --session-bus, nothing on it).
 
-#include "app/logmanager.h"
 #include "telephony/tpsip.h"
 #include "telephony/tptelring.h"
 #include "telephony/tptelsms.h"
-#include "tests/support/testfiles.h"
-#include "util/privatefiles.h"
+#include "tests/support/telepathysim.h"
 
-#include <QFile>
 #include <QSignalSpy>
 #include <QtTest>
 
 namespace {
 
-QStringList logTexts()
-{
-    QStringList texts;
-    for (const QByteArray &line : TestFiles::activityLog().split('\n')) {
-        if (!line.isEmpty())
-            texts << QString::fromUtf8(line.mid(line.indexOf(" - ") + 3));
-    }
-    return texts;
-}
+using TelepathySim::logTexts;
 
 }
 
@@ -31,21 +20,15 @@ class TestTpNoAccountManager : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cellularChainEndsWithoutAccounts_data();
     void cellularChainEndsWithoutAccounts();
     void sipReportsMissingAccountManager();
 };
 
-void TestTpNoAccountManager::initTestCase()
-{
-    QVERIFY(PrivateFiles::ensureDirectory(PrivateFiles::settingsDir()));
-}
-
 void TestTpNoAccountManager::init()
 {
-    QFile::remove(LogManager::logFilePath());
+    QVERIFY(TelepathySim::startLog());
 }
 
 void TestTpNoAccountManager::cellularChainEndsWithoutAccounts_data()

@@ -2,14 +2,11 @@
 // the stand-in "sofiasip" connection manager (zelvit-env --telepathy). Each
 // test uses its own card number, so the accounts of one never match another.
 
-#include "app/logmanager.h"
 #include "config.h"
 #include "telephony/tpsip.h"
 #include "tests/support/telepathysim.h"
 #include "tests/support/testfiles.h"
-#include "util/privatefiles.h"
 
-#include <QFile>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -17,15 +14,7 @@ namespace {
 
 const QString password = QStringLiteral("8sEcret1");
 
-QStringList logTexts()
-{
-    QStringList texts;
-    for (const QByteArray &line : TestFiles::activityLog().split('\n')) {
-        if (!line.isEmpty())
-            texts << QString::fromUtf8(line.mid(line.indexOf(" - ") + 3));
-    }
-    return texts;
-}
+using TelepathySim::logTexts;
 
 QString sipAccount(const QString &user)
 {
@@ -46,7 +35,6 @@ class TestTpSip : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void createsAccountWhenNoneMatches();
     void enablesFirstMatchingAccount_data();
@@ -57,14 +45,9 @@ private slots:
     void failedToggleInvalidatesObject();
 };
 
-void TestTpSip::initTestCase()
-{
-    QVERIFY(PrivateFiles::ensureDirectory(PrivateFiles::settingsDir()));
-}
-
 void TestTpSip::init()
 {
-    QFile::remove(LogManager::logFilePath());
+    QVERIFY(TelepathySim::startLog());
     QVERIFY(TelepathySim::clear());
 }
 

@@ -1,10 +1,15 @@
 #include "tests/support/telepathysim.h"
 
+#include "app/logmanager.h"
+#include "tests/support/testfiles.h"
+#include "util/privatefiles.h"
+
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QDBusVariant>
+#include <QFile>
 
 namespace TelepathySim {
 
@@ -176,6 +181,24 @@ QVariantMap accountParameters(const QString &path)
     QVariantMap parameters;
     accountProperty(path, QStringLiteral("Parameters")).value<QDBusArgument>() >> parameters;
     return parameters;
+}
+
+QStringList logTexts()
+{
+    QStringList texts;
+    for (const QByteArray &line : TestFiles::activityLog().split('\n')) {
+        if (!line.isEmpty())
+            texts << QString::fromUtf8(line.mid(line.indexOf(" - ") + 3));
+    }
+    return texts;
+}
+
+bool startLog()
+{
+    if (!PrivateFiles::ensureDirectory(PrivateFiles::settingsDir()))
+        return false;
+    QFile::remove(LogManager::logFilePath());
+    return !QFile::exists(LogManager::logFilePath());
 }
 
 }

@@ -67,6 +67,12 @@ bool setAccountEnabled(const QString &path, bool enabled);
 QVariant accountProperty(const QString &path, const QString &name);
 QVariantMap accountParameters(const QString &path);
 
+// The activity log as the chains wrote it, which these two read without any stand-in:
+// its lines without their time stamps, oldest first.
+QStringList logTexts();
+// Empties the activity log for the next test, in a settings directory that exists.
+bool startLog();
+
 }
 
 #endif

@@ -4,7 +4,7 @@
 #include "tests/support/operatorsim.h"
 #include "tests/support/telepathysim.h"
 #include "tests/support/testfiles.h"
-#include "tests/ui/flowharness.h"
+#include "tests/ui/windowharness.h"
 
 #include "config.h"
 #include "ui/mainwindow.h"
@@ -41,7 +41,7 @@ private:
     OperatorSim operatorSim;
     std::unique_ptr<IcdHandler> icd;
     std::unique_ptr<MainWindow> window;
-    std::unique_ptr<BoxAnswerer> boxes;
+    std::unique_ptr<ModalAnswerer> boxes;
 };
 
 namespace {
@@ -81,14 +81,11 @@ void BalanceFlowTest::init()
     QTRY_VERIFY(IcdHandler::internetConnected);
     QVERIFY(HandsetSim::clearNotices());
     QVERIFY(TelepathySim::clear());
-    boxes.reset(new BoxAnswerer);
+    boxes.reset(new ModalAnswerer);
 }
 
 void BalanceFlowTest::cleanup()
 {
-    // The address book's teardown runs the GLib loop, which would deliver
-    // events still queued for the window while it is being destroyed.
-    QCoreApplication::processEvents();
     window.reset();
 }
 
@@ -135,7 +132,7 @@ void BalanceFlowTest::settingsChooseTheWay()
         break;
     }
     case Text: {
-        QCOMPARE(boxes->texts, QStringList{"Query of balance sent, look balance in incoming SMS."});
+        QCOMPARE(boxes->boxTexts, QStringList{"Query of balance sent, look balance in incoming SMS."});
         QTRY_COMPARE(TelepathySim::sentTexts().size(), 1);
         const QStringList accessNumbers = {ZELVIT_SMS_ACCESS_NUMBER_1, ZELVIT_SMS_ACCESS_NUMBER_2,
                                            ZELVIT_SMS_ACCESS_NUMBER_3};
@@ -194,7 +191,7 @@ void BalanceFlowTest::unregisteredHandsetSendsNothing()
     openAndAsk(settings);
 
     QCOMPARE(HandsetSim::notices(), QStringList{"There is no connection."});
-    QVERIFY(boxes->texts.isEmpty());
+    QVERIFY(boxes->boxTexts.isEmpty());
     QTest::qWait(200);
     QVERIFY(TelepathySim::channelRequests().isEmpty());
     QVERIFY(TelepathySim::sentTexts().isEmpty());

@@ -4,7 +4,7 @@
 #include "tests/support/operatorsim.h"
 #include "tests/support/telepathysim.h"
 #include "tests/support/testfiles.h"
-#include "tests/ui/flowharness.h"
+#include "tests/ui/windowharness.h"
 
 #include "config.h"
 #include "store/journal.h"
@@ -50,7 +50,7 @@ private:
     OperatorSim operatorSim;
     std::unique_ptr<IcdHandler> icd;
     std::unique_ptr<MainWindow> window;
-    std::unique_ptr<BoxAnswerer> boxes;
+    std::unique_ptr<ModalAnswerer> boxes;
 };
 
 void CallFlowTest::initTestCase()
@@ -68,14 +68,11 @@ void CallFlowTest::init()
     QTRY_VERIFY(IcdHandler::internetConnected);
     QVERIFY(HandsetSim::clearNotices());
     QVERIFY(TelepathySim::clear());
-    boxes.reset(new BoxAnswerer);
+    boxes.reset(new ModalAnswerer);
 }
 
 void CallFlowTest::cleanup()
 {
-    // The address book's teardown runs the GLib loop, which would deliver
-    // events still queued for the window while it is being destroyed.
-    QCoreApplication::processEvents();
     window.reset();
 }
 
@@ -180,7 +177,7 @@ void CallFlowTest::textCallbackAbroadGoesToAnAccessNumber()
     open(settings);
     call(QStringLiteral("+79160000000"));
 
-    QCOMPARE(boxes->texts, QStringList{"Wait an incoming phone call from +79160000000."});
+    QCOMPARE(boxes->boxTexts, QStringList{"Wait an incoming phone call from +79160000000."});
     QTRY_COMPARE(TelepathySim::sentTexts().size(), 1);
     const TelepathySim::SentText sent = TelepathySim::sentTexts().first();
     const QStringList accessNumbers = {ZELVIT_SMS_ACCESS_NUMBER_1, ZELVIT_SMS_ACCESS_NUMBER_2,
@@ -218,7 +215,7 @@ void CallFlowTest::webCallbackShowsOperatorOutcome()
     QCOMPARE(request.field("NUMA"), settings.telephoneNumber);
     QCOMPARE(request.field("NUMB"), QStringLiteral("79160000000"));
     QCOMPARE(request.field("PIN"), settings.pin);
-    QTRY_COMPARE(boxes->texts, QStringList{box});
+    QTRY_COMPARE(boxes->boxTexts, QStringList{box});
     QVERIFY(TelepathySim::channelRequests().isEmpty());
 }
 

@@ -1,7 +1,7 @@
 // The contacts page against the address book served by Evolution Data Server:
 // the lines it lists, the prefix search, and where "Select" and "Back" lead.
 #include "tests/support/handsetsim.h"
-#include "tests/ui/flowharness.h"
+#include "tests/ui/windowharness.h"
 
 #include "ui/mainwindow.h"
 
@@ -65,9 +65,6 @@ void ContactsPageTest::init()
 
 void ContactsPageTest::cleanup()
 {
-    // The address book's teardown runs the GLib loop, which would deliver
-    // events still queued for the window while it is being destroyed.
-    QCoreApplication::processEvents();
     window.reset();
 }
 

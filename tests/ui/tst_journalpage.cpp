@@ -2,7 +2,7 @@
 // lists, their details, calling again, and where "Back" leads.
 #include "tests/support/handsetsim.h"
 #include "tests/support/telepathysim.h"
-#include "tests/ui/flowharness.h"
+#include "tests/ui/windowharness.h"
 
 #include "ui/mainwindow.h"
 
@@ -57,9 +57,6 @@ void JournalPageTest::init()
 
 void JournalPageTest::cleanup()
 {
-    // The address book's teardown runs the GLib loop, which would deliver
-    // events still queued for the window while it is being destroyed.
-    QCoreApplication::processEvents();
     window.reset();
 }
 

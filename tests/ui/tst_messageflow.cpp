@@ -3,7 +3,7 @@
 #include "tests/support/handsetsim.h"
 #include "tests/support/operatorsim.h"
 #include "tests/support/testfiles.h"
-#include "tests/ui/flowharness.h"
+#include "tests/ui/windowharness.h"
 
 #include "ui/mainwindow.h"
 #include "util/icdhandler.h"
@@ -43,7 +43,7 @@ private:
     OperatorSim operatorSim;
     std::unique_ptr<IcdHandler> icd;
     std::unique_ptr<MainWindow> window;
-    std::unique_ptr<BoxAnswerer> boxes;
+    std::unique_ptr<ModalAnswerer> boxes;
     FlowSettings settings;
 };
 
@@ -60,7 +60,7 @@ void MessageFlowTest::initTestCase()
 void MessageFlowTest::init()
 {
     QVERIFY(HandsetSim::clearNotices());
-    boxes.reset(new BoxAnswerer);
+    boxes.reset(new ModalAnswerer);
     window.reset(new MainWindow(nullptr, operatorSim.endpoints()));
     window->show();
     widget<QPushButton>(window.get(), "smsButton")->click();
@@ -68,9 +68,6 @@ void MessageFlowTest::init()
 
 void MessageFlowTest::cleanup()
 {
-    // The address book's teardown runs the GLib loop, which would deliver
-    // events still queued for the window while it is being destroyed.
-    QCoreApplication::processEvents();
     window.reset();
 }
 
@@ -190,7 +187,7 @@ void MessageFlowTest::sendPostsNumbersWithoutPrefixesAndClears()
     QCOMPARE(request.field("NUMB"), QStringLiteral("79160000000-37250000000-79101000000"));
     QCOMPARE(request.field("PIN"), settings.pin);
     QCOMPARE(request.text, text);
-    QTRY_COMPARE(boxes->texts, QStringList{"Message delivered"});
+    QTRY_COMPARE(boxes->boxTexts, QStringList{"Message delivered"});
 }
 
 void MessageFlowTest::gatewayAnswerShowsItsBox_data()
@@ -219,7 +216,7 @@ void MessageFlowTest::gatewayAnswerShowsItsBox()
     QVERIFY(operatorSim.answerNext(reply, QStringLiteral("gateway")));
     send(QStringLiteral("Hello"));
 
-    QTRY_COMPARE(boxes->texts, QStringList{box});
+    QTRY_COMPARE(boxes->boxTexts, QStringList{box});
 }
 
 void MessageFlowTest::activityLogNeverCarriesPin()

@@ -1,5 +1,6 @@
 #include "tests/ui/windowharness.h"
 
+#include "settings/connectionsettings.h"
 #include "settings/settingsmanager.h"
 #include "settings/virtualcardsettings.h"
 #include "util/privatefiles.h"
@@ -7,6 +8,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QStackedWidget>
 #include <QVariant>
 
 void storeCard(const QString &cardNumber, const QString &pin, const QString &telephoneNumber)
@@ -18,6 +20,28 @@ void storeCard(const QString &cardNumber, const QString &pin, const QString &tel
     card->pin = pin;
     card->telephoneNumber = telephoneNumber;
     settings.saveVirtualCardSettings();
+}
+
+void FlowSettings::save() const
+{
+    PrivateFiles::ensureDirectory(PrivateFiles::settingsDir());
+    SettingsManager settings;
+    VirtualCardSettings *card = settings.getVirtualCardSettings();
+    card->cardNumber = cardNumber;
+    card->pin = pin;
+    card->telephoneNumber = telephoneNumber;
+    card->accessNumber = accessNumber;
+    ConnectionSettings *cs = settings.getConnectionSettings();
+    cs->homeNet = homeNet;
+    cs->homeNetTone = homeNetTone;
+    cs->homeNetGprsEdgeWifi = homeNetGprsEdgeWifi;
+    cs->natRoum = natRoum;
+    cs->intRoum = intRoum;
+    cs->intRoumGprsEdgeWifi = intRoumGprsEdgeWifi;
+    cs->intRoumSms = intRoumSms;
+    cs->sip = sip;
+    settings.saveVirtualCardSettings();
+    settings.saveConnectionSettings();
 }
 
 ModalAnswerer::ModalAnswerer()
@@ -47,4 +71,9 @@ void ModalAnswerer::poll()
     } else if (box && !box->buttons().isEmpty()) {
         box->buttons().first()->click();
     }
+}
+
+int currentPage(QWidget *window)
+{
+    return widget<QStackedWidget>(window, "stackedWidget")->currentIndex();
 }

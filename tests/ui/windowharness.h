@@ -2,15 +2,36 @@
 #define WINDOWHARNESS_H
 
 #include <QObject>
+#include <QString>
 #include <QStringList>
 #include <QTimer>
 
 #include <functional>
 
-class QWidget;
+#include <QWidget>
 
 // Writes the card record the window finds at start (empty fields stay empty).
 void storeCard(const QString &cardNumber, const QString &pin, const QString &telephoneNumber);
+
+// What the flow tests store before the window is built: a complete card
+// (so no registration dialog runs) and the connection choice of the test.
+struct FlowSettings
+{
+    QString cardNumber = QStringLiteral("5550001111");
+    QString pin = QStringLiteral("8642097531");
+    QString telephoneNumber = QStringLiteral("79031234567");
+    QString accessNumber = QStringLiteral("+78005550000");
+    bool homeNet = true;
+    bool homeNetTone = true;
+    bool homeNetGprsEdgeWifi = false;
+    bool natRoum = false;
+    bool intRoum = false;
+    bool intRoumGprsEdgeWifi = false;
+    bool intRoumSms = false;
+    bool sip = false;
+
+    void save() const;
+};
 
 // Answers modal dialogs while a test (or a constructor) waits in their event
 // loop. Each modal widget seen for the first time goes to the next handler in
@@ -34,5 +55,13 @@ private:
     QTimer timer;
     QList<Handler> handlers;
 };
+
+template <typename T>
+T *widget(QWidget *window, const char *name)
+{
+    return window->findChild<T *>(QLatin1String(name));
+}
+
+int currentPage(QWidget *window);
 
 #endif
