@@ -29,6 +29,14 @@ void setChecked(std::initializer_list<QCheckBox *> boxes, bool checked)
         box->setChecked(checked);
 }
 
+// A method box comes with its group box, whose own rule clears the other
+// groups, and excludes the group's other method.
+void selectMethod(QCheckBox *group, QCheckBox *otherMethod)
+{
+    group->setChecked(true);
+    otherMethod->setChecked(false);
+}
+
 bool matchesFully(const QString &text, const QString &pattern)
 {
     return QRegularExpression(QRegularExpression::anchoredPattern(pattern)).match(text).hasMatch();
@@ -89,30 +97,16 @@ void MainWindow::on_homeNetCheckBox_toggled(bool checked)
 void MainWindow::on_toneOptCheckBox_toggled(bool checked)
 {
     qDebug() << "on_toneOptCheckBox_toggled";
-    if (checked) {
-        if (!ui->homeNetCheckBox->isChecked()) {
-            ui->homeNetCheckBox->setChecked(true);
-            setChecked({ui->nationalRoumingOptCheckBox, ui->internRoumingOptCheckBox, ui->smsOptCheckBox,
-                        ui->gprsEdgeWifiOptCheckBox_2, ui->sipCheckBox},
-                       false);
-        }
-        ui->gprsEdgeWifiOptCheckBox->setChecked(false);
-    }
+    if (checked)
+        selectMethod(ui->homeNetCheckBox, ui->gprsEdgeWifiOptCheckBox);
     settingsManager->getConnectionSettings()->homeNetTone = ui->toneOptCheckBox->isChecked();
 }
 
 void MainWindow::on_gprsEdgeWifiOptCheckBox_toggled(bool checked)
 {
     qDebug() << "on_gprsEdgeWifiOptCheckBox_toggled";
-    if (checked) {
-        if (!ui->homeNetCheckBox->isChecked()) {
-            ui->homeNetCheckBox->setChecked(true);
-            setChecked({ui->nationalRoumingOptCheckBox, ui->internRoumingOptCheckBox, ui->smsOptCheckBox,
-                        ui->gprsEdgeWifiOptCheckBox_2, ui->sipCheckBox},
-                       false);
-        }
-        ui->toneOptCheckBox->setChecked(false);
-    }
+    if (checked)
+        selectMethod(ui->homeNetCheckBox, ui->toneOptCheckBox);
     settingsManager->getConnectionSettings()->homeNetGprsEdgeWifi = ui->gprsEdgeWifiOptCheckBox->isChecked();
 }
 
@@ -146,32 +140,16 @@ void MainWindow::on_internRoumingOptCheckBox_toggled(bool checked)
 void MainWindow::on_smsOptCheckBox_toggled(bool checked)
 {
     qDebug() << "on_smsOptCheckBox_toggled";
-    if (checked) {
-        if (!ui->internRoumingOptCheckBox->isChecked()) {
-            setChecked({ui->homeNetCheckBox, ui->toneOptCheckBox, ui->gprsEdgeWifiOptCheckBox,
-                        ui->nationalRoumingOptCheckBox},
-                       false);
-            ui->internRoumingOptCheckBox->setChecked(true);
-            ui->sipCheckBox->setChecked(false);
-        }
-        ui->gprsEdgeWifiOptCheckBox_2->setChecked(false);
-    }
+    if (checked)
+        selectMethod(ui->internRoumingOptCheckBox, ui->gprsEdgeWifiOptCheckBox_2);
     settingsManager->getConnectionSettings()->intRoumSms = ui->smsOptCheckBox->isChecked();
 }
 
 void MainWindow::on_gprsEdgeWifiOptCheckBox_2_toggled(bool checked)
 {
     qDebug() << "on_gprsEdgeWifiOptCheckBox_2_toggled";
-    if (checked) {
-        if (!ui->internRoumingOptCheckBox->isChecked()) {
-            setChecked({ui->homeNetCheckBox, ui->toneOptCheckBox, ui->gprsEdgeWifiOptCheckBox,
-                        ui->nationalRoumingOptCheckBox},
-                       false);
-            ui->internRoumingOptCheckBox->setChecked(true);
-            ui->sipCheckBox->setChecked(false);
-        }
-        ui->smsOptCheckBox->setChecked(false);
-    }
+    if (checked)
+        selectMethod(ui->internRoumingOptCheckBox, ui->smsOptCheckBox);
     settingsManager->getConnectionSettings()->intRoumGprsEdgeWifi = ui->gprsEdgeWifiOptCheckBox_2->isChecked();
 }
 
