@@ -1,0 +1,188 @@
+#include "telephony/cellularchain.h"
+
+#include "app/logmanager.h"
+#include "telephony/unabletocallbox.h"
+
+#include <TelepathyQt/AccountSet>
+#include <TelepathyQt/ConnectionLowlevel>
+#include <TelepathyQt/Constants>
+#include <TelepathyQt/ContactManager>
+#include <TelepathyQt/PendingChannel>
+#include <TelepathyQt/PendingContacts>
+#include <TelepathyQt/PendingOperation>
+#include <TelepathyQt/PendingReady>
+
+namespace {
+
+const QString cellularAccountMark = QStringLiteral("ring/tel/ring");
+
+}
+
+CellularChain::CellularChain(const QString &className, const QString &target, const QString &secret,
+                             const Tp::Features &connectFeatures, QObject *parent)
+    : QObject(parent)
+    , className(className)
+    , target(target)
+    , secret(secret)
+    , connectFeatures(connectFeatures)
+{
+    LogManager::writeLog(className + QStringLiteral("() begin"));
+    // Telepathy's D-Bus types must be known before the first call; repeating it is harmless.
+    Tp::registerTypes();
+    manager = Tp::AccountManager::create();
+    connect(manager->becomeReady(), &Tp::PendingOperation::finished, this,
+            &CellularChain::onAMReady);
+}
+
+CellularChain::~CellularChain()
+{
+    LogManager::writeLog(QStringLiteral("~") + className + QStringLiteral("() begin"));
+}
+
+void CellularChain::advertiseCapabilities(const Tp::ConnectionPtr &)
+{
+}
+
+Tp::PendingChannel *CellularChain::requestChannel(const Tp::ConnectionPtr &on,
+                                                  const QString &channelType,
+                                                  const Tp::ContactPtr &to)
+{
+    QVariantMap request;
+    request.insert(TP_QT_IFACE_CHANNEL + QLatin1String(".ChannelType"), channelType);
+    request.insert(TP_QT_IFACE_CHANNEL + QLatin1String(".TargetHandleType"),
+                   uint(Tp::HandleTypeContact));
+    request.insert(TP_QT_IFACE_CHANNEL + QLatin1String(".TargetHandle"), to->handle().at(0));
+    return on->lowlevel()->ensureChannel(request);
+}
+
+void CellularChain::reportChannelError(const QString &failure, Tp::PendingOperation *op)
+{
+    logFromClass(failure + op->errorName() + QStringLiteral("-") + op->errorMessage());
+    UnableToCallBox::show(op->errorMessage());
+}
+
+const Tp::AccountManagerPtr &CellularChain::accountManager() const
+{
+    return manager;
+}
+
+const Tp::ConnectionPtr &CellularChain::connection() const
+{
+    return liveConnection;
+}
+
+QString CellularChain::loggable(const QString &text) const
+{
+    if (secret.isEmpty())
+        return text;
+    QString masked = text;
+    return masked.replace(secret, QStringLiteral("****"));
+}
+
+void CellularChain::logFromClass(const QString &text) const
+{
+    LogManager::writeLog(className + QStringLiteral("::") + text);
+}
+
+void CellularChain::onAMReady(Tp::PendingOperation *op)
+{
+    LogManager::writeLog(QStringLiteral("onAMReady begin"));
+    // A manager that failed to become ready lists no accounts: the chain ends.
+    const bool ready = !op->isError();
+    const int validCount = ready ? manager->validAccounts()->accounts().count() : 0;
+    LogManager::writeLog(QStringLiteral("validAccountPaths().count() = ") + QString::number(validCount));
+    if (!ready)
+        return;
+
+    for (const Tp::AccountPtr &listed : manager->allAccounts()) {
+        const QString path = listed->objectPath();
+        LogManager::writeLog(QStringLiteral("account path = ") + path);
+        if (!path.contains(cellularAccountMark, Qt::CaseInsensitive))
+            continue;
+        account = Tp::Account::create(manager->busName(), path);
+        connect(account->becomeReady(), &Tp::PendingOperation::finished, this,
+                &CellularChain::onReady);
+    }
+}
+
+void CellularChain::onReady(Tp::PendingOperation *)
+{
+    currentAccount = account.data();
+    LogManager::writeLog(QStringLiteral("onReady begin"));
+    const Tp::ConnectionPtr accountConnection = currentAccount->connection();
+    QString state = QStringLiteral("no");
+    if (accountConnection)
+        state = accountConnection->isReady() ? QStringLiteral("Ready") : QStringLiteral("notReady");
+    logFromClass(QStringLiteral("onReady cmName=") + currentAccount->cmName()
+                 + QStringLiteral("haveConnection=") + state);
+    if (!accountConnection)
+        return;
+    connect(accountConnection->becomeReady(Tp::Features() << Tp::Connection::FeatureRoster
+                                                          << Tp::Connection::FeatureSelfContact),
+            &Tp::PendingOperation::finished, this, &CellularChain::onConnectionCreated);
+}
+
+void CellularChain::onConnectionCreated(Tp::PendingOperation *op)
+{
+    LogManager::writeLog(QStringLiteral("onConnectionCreated begin"));
+    // The account may have lost its connection while it was being made ready.
+    if (op->isError() || !currentAccount || !currentAccount->connection()) {
+        LogManager::writeLog(QStringLiteral("Unable to create connection"));
+        return;
+    }
+    LogManager::writeLog(QStringLiteral("Connection created"));
+    liveConnection = currentAccount->connection();
+    connect(liveConnection->lowlevel()->requestConnect(connectFeatures),
+            &Tp::PendingOperation::finished, this, &CellularChain::onConnectionConnected);
+    connect(liveConnection.data(), &Tp::DBusProxy::invalidated, this,
+            &CellularChain::onConnectionInvalidated);
+}
+
+void CellularChain::onConnectionConnected(Tp::PendingOperation *op)
+{
+    LogManager::writeLog(QStringLiteral("onConnectionConnected begin"));
+    if (op->isError()) {
+        LogManager::writeLog(QStringLiteral("Connection cannot become connected -") + op->errorName()
+                             + QStringLiteral(": ") + op->errorMessage());
+        return;
+    }
+    LogManager::writeLog(QStringLiteral("Connected!"));
+    if (!liveConnection) {
+        logFromClass(QStringLiteral("onConnectionConnected: connection lost"));
+        return;
+    }
+    LogManager::writeLog(QStringLiteral("Creating contact object for receiver") + loggable(target));
+    connect(liveConnection->contactManager()->contactsForIdentifiers(
+                QStringList() << target, Tp::Features() << Tp::Contact::FeatureSimplePresence),
+            &Tp::PendingOperation::finished, this, &CellularChain::onContactRetrieved);
+}
+
+void CellularChain::onContactRetrieved(Tp::PendingOperation *op)
+{
+    LogManager::writeLog(QStringLiteral("onContactRetrieved begin"));
+    if (op->isError()) {
+        LogManager::writeLog(QStringLiteral("Unable to create contact object for receiver")
+                             + loggable(target) + QStringLiteral("-") + op->errorName()
+                             + QStringLiteral(": ") + op->errorMessage());
+        return;
+    }
+    const QList<Tp::ContactPtr> contacts = static_cast<Tp::PendingContacts *>(op)->contacts();
+    if (contacts.isEmpty() || !liveConnection) {
+        logFromClass(QStringLiteral("onContactRetrieved: no contact for receiver") + loggable(target));
+        return;
+    }
+    contact = contacts.first();
+    advertiseCapabilities(liveConnection);
+    if (liveConnection->interfaces().contains(TP_QT_IFACE_CONNECTION_INTERFACE_REQUESTS)) {
+        logFromClass(QStringLiteral("onContactRetrieved contact.id() = ") + loggable(contact->id()));
+        outgoingCall(contact);
+    }
+}
+
+void CellularChain::onConnectionInvalidated(Tp::DBusProxy *, const QString &errorName,
+                                            const QString &errorMessage)
+{
+    logFromClass(QStringLiteral("onConnectionInvalidated: connection became invalid:") + errorName
+                 + QStringLiteral("-") + errorMessage);
+    liveConnection.reset();
+}
