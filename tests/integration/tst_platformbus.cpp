@@ -1,218 +1,127 @@
 // The platform services against the simulated handset on a private system bus.
-
 #include "tests/support/handsetsim.h"
 #include "util/icdhandler.h"
 #include "util/utils.h"
 
 #include <QDBusConnection>
-#include <QDBusMessage>
 #include <QtTest>
 
-#include <memory>
+using HandsetSim::control;
 
-// Sees every state signal on the bus, so a test knows when the handler under
-// test has had its copy delivered too.
-class StateSignalCounter : public QObject
+// Answered, and for SetServicePresent also done (it says whether it could).
+static bool succeeded(const QDBusMessage &reply)
 {
-    Q_OBJECT
-public:
-    int count = 0;
-
-public slots:
-    void onStateSig(const QDBusMessage &) { ++count; }
-};
+    return reply.type() == QDBusMessage::ReplyMessage && reply.arguments().value(0, true).toBool();
+}
 
 class PlatformOnHandsetBus : public QObject
 {
     Q_OBJECT
+    int stateSignals = 0;
+
+    // The handler's copy of each state signal is queued with ours.
+    void waitForStateSignals(int expected)
+    {
+        QTRY_COMPARE(stateSignals, expected);
+        QCoreApplication::processEvents();
+    }
+
+public slots:
+    void onStateSig(const QDBusMessage &) { ++stateSignals; }
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
+    void initTestCase()
+    {
+        QVERIFY2(QDBusConnection::systemBus().isConnected(), "run under zelvit-env --handset");
+        QVERIFY(QDBusConnection::systemBus().connect("com.nokia.icd2", "/com/nokia/icd2", "com.nokia.icd2",
+                                                     "state_sig", this, SLOT(onStateSig(QDBusMessage))));
+        new IcdHandler(this); // follows the flag for the whole run
+        waitForStateSignals(1); // the constructor's own state request
+    }
 
-    void startupRequestPicksUpCurrentState_data();
-    void startupRequestPicksUpCurrentState();
-    void flagFollowsStateReports_data();
-    void flagFollowsStateReports();
-    void stateReportsOfOtherShapes_data();
-    void stateReportsOfOtherShapes();
+    void init()
+    {
+        QVERIFY(succeeded(control("SetReplyDelay", {0u})));
+        QVERIFY(succeeded(control("SetServicePresent", {"com.nokia.phone.net", true})));
+        QVERIFY(HandsetSim::setRegistered(true));
+        QVERIFY(HandsetSim::clearNotices());
+        stateSignals = 0;
+    }
 
-    void registrationFollowsFirstUintArgument_data();
-    void registrationFollowsFirstUintArgument();
-    void unavailableRegistrationServiceMeansNotRegistered_data();
-    void unavailableRegistrationServiceMeansNotRegistered();
+    void startupRequestPicksUpCurrentState()
+    {
+        for (bool connected : {true, false}) {
+            stateSignals = 0;
+            QVERIFY(HandsetSim::setInternet(connected));
+            waitForStateSignals(1); // delivered before the flag is reset, so it cannot set it instead
+            IcdHandler::internetConnected = !connected;
+            IcdHandler fresh;
+            waitForStateSignals(2);
+            QCOMPARE(IcdHandler::internetConnected, connected);
+        }
+    }
 
-    void noticeSendsArgumentListOfItsKind_data();
-    void noticeSendsArgumentListOfItsKind();
+    // A uint is a signal in the simulator's own shape; a list, one with exactly those arguments.
+    void flagFollowsStateReports_data()
+    {
+        QTest::addColumn<bool>("before");
+        QTest::addColumn<QVariantList>("reports");
+        QTest::addColumn<bool>("after");
+        QTest::newRow("connected sets") << false << QVariantList{2u} << true;
+        QTest::newRow("disconnected clears") << true << QVariantList{0u} << false;
+        QTest::newRow("connecting keeps disconnected") << false << QVariantList{1u} << false;
+        QTest::newRow("connecting keeps connected") << true << QVariantList{1u} << true;
+        QTest::newRow("two connected stay connected") << false << QVariantList{2u, 2u} << true;
+        QTest::newRow("no arguments") << true << QVariantList{QVariant(QVariantList())} << true;
+        const QVariantList sevenEndingInConnected{0u, QString(), "WLAN_INFRA", 0u, QByteArray("net"), QString(), 2u};
+        QTest::newRow("seven arguments") << false << QVariantList{QVariant(sevenEndingInConnected)} << false;
+    }
 
-private:
-    void waitForStateSignals(int expected);
+    void flagFollowsStateReports()
+    {
+        QFETCH(bool, before);
+        QFETCH(QVariantList, reports);
+        QFETCH(bool, after);
+        IcdHandler::internetConnected = before;
+        for (const QVariant &args : reports) {
+            const bool exact = args.userType() == QMetaType::QVariantList;
+            QVERIFY(succeeded(control(exact ? "EmitStateArgs" : "EmitState", {args})));
+        }
+        waitForStateSignals(reports.size());
+        QCOMPARE(IcdHandler::internetConnected, after);
+    }
 
-    StateSignalCounter counter;
-    std::unique_ptr<IcdHandler> handler;
+    void registrationFollowsFirstUintOfATimelyReply_data()
+    {
+        QTest::addColumn<QString>("method");
+        QTest::addColumn<QVariantList>("args");
+        QTest::addColumn<bool>("registered");
+        QTest::newRow("registered") << "SetRegistered" << QVariantList{true} << true;
+        // The operator and country codes of the last network stay non-zero.
+        QTest::newRow("not registered despite later codes") << "SetRegistered" << QVariantList{false} << false;
+        QTest::newRow("service absent") << "SetServicePresent" << QVariantList{"com.nokia.phone.net", false} << false;
+        // Its late answer says registered: only a bounded wait gives up first.
+        QTest::newRow("service too slow") << "SetReplyDelay" << QVariantList{15000u} << false;
+    }
+
+    void registrationFollowsFirstUintOfATimelyReply()
+    {
+        QFETCH(QString, method);
+        QFETCH(QVariantList, args);
+        QFETCH(bool, registered);
+        QVERIFY(succeeded(control(method, args)));
+        QCOMPARE(Utils::getRegistrationStatus() != 0, registered);
+    }
+
+    void noticeSendsArgumentListOfItsKind()
+    {
+        const QStringList texts{"There is no connection.", "Saved", "Нет соединения."};
+        for (int i = 0; i < texts.size(); ++i)
+            Utils::showNotice(texts[i], i % 2);
+        QCOMPARE(HandsetSim::notices(), texts);
+        QCOMPARE(control("NoticeSignatures").arguments().value(0).toStringList(), QStringList({"s", "sus", "s"}));
+    }
 };
-
-static QVariantList stateArgs(int count, uint state)
-{
-    const QVariantList full = {QString(), 0u, QString(), QStringLiteral("WLAN_INFRA"), 0u,
-                               QByteArray("net"), QString(), state};
-    QVariantList args = full.mid(0, qMin(count, int(full.size())));
-    while (args.size() < count)
-        args << state;
-    return args;
-}
-
-void PlatformOnHandsetBus::initTestCase()
-{
-    QVERIFY2(QDBusConnection::systemBus().isConnected(), "run under zelvit-env --handset");
-    QVERIFY(QDBusConnection::systemBus().connect(
-        QStringLiteral("com.nokia.icd2"), QStringLiteral("/com/nokia/icd2"), QStringLiteral("com.nokia.icd2"),
-        QStringLiteral("state_sig"), &counter, SLOT(onStateSig(QDBusMessage))));
-    handler.reset(new IcdHandler);
-    // The constructor's own state request.
-    waitForStateSignals(1);
-}
-
-void PlatformOnHandsetBus::init()
-{
-    QVERIFY(HandsetSim::setRegistered(true));
-    QVERIFY(HandsetSim::clearNotices());
-    counter.count = 0;
-}
-
-void PlatformOnHandsetBus::cleanup()
-{
-    QVERIFY(HandsetSim::setReplyDelay(0));
-    QVERIFY(HandsetSim::setServicePresent(QStringLiteral("com.nokia.phone.net"), true));
-}
-
-void PlatformOnHandsetBus::waitForStateSignals(int expected)
-{
-    QTRY_COMPARE(counter.count, expected);
-    // The handler's copy of the last signal was queued with ours.
-    QCoreApplication::processEvents();
-}
-
-void PlatformOnHandsetBus::startupRequestPicksUpCurrentState_data()
-{
-    QTest::addColumn<bool>("connected");
-    QTest::newRow("connected") << true;
-    QTest::newRow("disconnected") << false;
-}
-
-void PlatformOnHandsetBus::startupRequestPicksUpCurrentState()
-{
-    QFETCH(bool, connected);
-    QVERIFY(HandsetSim::setInternet(connected));
-    waitForStateSignals(1);
-    IcdHandler::internetConnected = !connected;
-
-    IcdHandler fresh;
-    QTRY_COMPARE(IcdHandler::internetConnected, connected);
-}
-
-void PlatformOnHandsetBus::flagFollowsStateReports_data()
-{
-    QTest::addColumn<bool>("before");
-    QTest::addColumn<QList<uint>>("states");
-    QTest::addColumn<bool>("after");
-    QTest::newRow("connected sets") << false << QList<uint>{2} << true;
-    QTest::newRow("disconnected clears") << true << QList<uint>{0} << false;
-    QTest::newRow("connecting keeps disconnected") << false << QList<uint>{1} << false;
-    QTest::newRow("connecting keeps connected") << true << QList<uint>{1} << true;
-    QTest::newRow("disconnecting keeps connected") << true << QList<uint>{3} << true;
-    QTest::newRow("two connected stay connected") << false << QList<uint>{2, 2} << true;
-    QTest::newRow("disconnected after two connected") << false << QList<uint>{2, 2, 0} << false;
-}
-
-void PlatformOnHandsetBus::flagFollowsStateReports()
-{
-    QFETCH(bool, before);
-    QFETCH(QList<uint>, states);
-    QFETCH(bool, after);
-    IcdHandler::internetConnected = before;
-    for (uint state : states)
-        QVERIFY(HandsetSim::emitState(state));
-    waitForStateSignals(states.size());
-    QCOMPARE(IcdHandler::internetConnected, after);
-}
-
-void PlatformOnHandsetBus::stateReportsOfOtherShapes_data()
-{
-    QTest::addColumn<bool>("before");
-    QTest::addColumn<QVariantList>("args");
-    QTest::addColumn<bool>("after");
-    QTest::newRow("no arguments") << true << QVariantList() << true;
-    QTest::newRow("seven arguments ending in connected") << false << stateArgs(7, 2) << false;
-    QTest::newRow("extra argument after connected")
-        << false << (stateArgs(8, 2) << QStringLiteral("extra")) << true;
-    QTest::newRow("state not a number") << true << (stateArgs(7, 0) << QVariant(QVariantList{0u})) << true;
-}
-
-void PlatformOnHandsetBus::stateReportsOfOtherShapes()
-{
-    QFETCH(bool, before);
-    QFETCH(QVariantList, args);
-    QFETCH(bool, after);
-    IcdHandler::internetConnected = before;
-    QVERIFY(HandsetSim::emitStateArgs(args));
-    waitForStateSignals(1);
-    QCOMPARE(IcdHandler::internetConnected, after);
-}
-
-void PlatformOnHandsetBus::registrationFollowsFirstUintArgument_data()
-{
-    QTest::addColumn<bool>("registered");
-    QTest::newRow("registered") << true;
-    // The operator and country codes of the last network stay non-zero.
-    QTest::newRow("not registered despite later codes") << false;
-}
-
-void PlatformOnHandsetBus::registrationFollowsFirstUintArgument()
-{
-    QFETCH(bool, registered);
-    QVERIFY(HandsetSim::setRegistered(registered));
-    QCOMPARE(Utils::getRegistrationStatus() != 0, registered);
-}
-
-void PlatformOnHandsetBus::unavailableRegistrationServiceMeansNotRegistered_data()
-{
-    QTest::addColumn<bool>("absent");
-    QTest::newRow("service absent") << true;
-    // Its late answer says registered: only a bounded wait gives up first.
-    QTest::newRow("service too slow") << false;
-}
-
-void PlatformOnHandsetBus::unavailableRegistrationServiceMeansNotRegistered()
-{
-    QFETCH(bool, absent);
-    if (absent)
-        QVERIFY(HandsetSim::setServicePresent(QStringLiteral("com.nokia.phone.net"), false));
-    else
-        QVERIFY(HandsetSim::setReplyDelay(15000));
-    QCOMPARE(Utils::getRegistrationStatus(), 0u);
-}
-
-void PlatformOnHandsetBus::noticeSendsArgumentListOfItsKind_data()
-{
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("signature");
-    QTest::newRow("short form") << 0 << QStringLiteral("There is no connection.") << QStringLiteral("s");
-    QTest::newRow("dialog form") << 1 << QStringLiteral("Saved") << QStringLiteral("sus");
-    QTest::newRow("cyrillic text") << 0 << QStringLiteral("Нет соединения.") << QStringLiteral("s");
-}
-
-void PlatformOnHandsetBus::noticeSendsArgumentListOfItsKind()
-{
-    QFETCH(int, kind);
-    QFETCH(QString, text);
-    QFETCH(QString, signature);
-    Utils::showNotice(text, kind);
-    QCOMPARE(HandsetSim::notices(), QStringList{text});
-    QCOMPARE(HandsetSim::noticeSignatures(), QStringList{signature});
-}
 
 QTEST_GUILESS_MAIN(PlatformOnHandsetBus)
 #include "tst_platformbus.moc"

@@ -1,5 +1,4 @@
 // The platform services when the system bus cannot be reached at all.
-
 #include "util/icdhandler.h"
 #include "util/utils.h"
 
@@ -9,24 +8,17 @@
 class PlatformWithoutBus : public QObject
 {
     Q_OBJECT
-
 private slots:
-    void initTestCase()
-    {
-        QVERIFY2(!QDBusConnection::systemBus().isConnected(), "must run without a system bus");
-    }
-
     void callsReturnWithSafeOutcomes()
     {
+        QVERIFY2(!QDBusConnection::systemBus().isConnected(), "must run without a system bus");
         Utils::showNotice(QStringLiteral("There is no connection."), 0);
         Utils::showNotice(QStringLiteral("Saved"), 1);
         QCOMPARE(Utils::getRegistrationStatus(), 0u);
-
         IcdHandler handler;
         handler.requestState();
-        // Let the constructor's deferred state request run too.
-        QCoreApplication::processEvents();
-        QCOMPARE(IcdHandler::internetConnected, false);
+        QCoreApplication::processEvents(); // the constructor's deferred request
+        QVERIFY(!IcdHandler::internetConnected);
     }
 };
 
