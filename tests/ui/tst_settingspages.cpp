@@ -2,6 +2,7 @@
 // when complete, the virtual card is checked before saving, the SIP choice
 // switches the card's account in the account manager, the contacts source.
 #include "tests/support/handsetsim.h"
+#include "tests/support/telepathysim.h"
 #include "tests/support/testfiles.h"
 #include "tests/ui/windowharness.h"
 
@@ -16,100 +17,65 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDBusArgument>
-#include <QDBusInterface>
-#include <QDBusObjectPath>
-#include <QDBusReply>
-#include <QDBusVariant>
 #include <QDir>
 #include <QLineEdit>
-#include <QStackedWidget>
 #include <QtTest>
 
 namespace {
 
-const QStringList connectionBoxes = {
-    "homeNetCheckBox", "toneOptCheckBox", "gprsEdgeWifiOptCheckBox", "nationalRoumingOptCheckBox",
-    "internRoumingOptCheckBox", "smsOptCheckBox", "gprsEdgeWifiOptCheckBox_2", "sipCheckBox"};
+// The connection boxes in the order of the record's flags, and the short names the tests use.
+const QStringList boxes = {"homeNetCheckBox", "toneOptCheckBox", "gprsEdgeWifiOptCheckBox",
+                           "nationalRoumingOptCheckBox", "internRoumingOptCheckBox", "smsOptCheckBox",
+                           "gprsEdgeWifiOptCheckBox_2", "sipCheckBox"};
+const QStringList shortNames = {"home", "tone", "homeData", "national", "intl", "sms", "intlData", "sip"};
 
-void click(MainWindow &window, const QString &name)
+void click(QWidget *window, const QStringList &buttons)
 {
-    auto *button = window.findChild<QAbstractButton *>(name);
-    QVERIFY2(button, qPrintable(name));
-    button->click();
-}
-
-QStringList checkedBoxes(MainWindow &window)
-{
-    QStringList checked;
-    for (const QString &name : connectionBoxes) {
-        if (window.findChild<QCheckBox *>(name)->isChecked())
-            checked << name;
+    for (const QString &name : buttons) {
+        auto *button = window->findChild<QAbstractButton *>(boxes.value(shortNames.indexOf(name), name));
+        QVERIFY2(button, qPrintable(name));
+        button->click();
     }
-    return checked;
 }
 
-// The connection record as the file holds it, as the names of its set flags.
-QStringList savedConnection()
+QString namesOfSet(const QList<bool> &flags)
+{
+    QStringList set;
+    for (int i = 0; i < flags.size(); ++i) {
+        if (flags.at(i))
+            set << shortNames.at(i);
+    }
+    return set.join(' ');
+}
+
+QString checkedBoxes(QWidget *window)
+{
+    QList<bool> flags;
+    for (const QString &name : boxes)
+        flags << window->findChild<QCheckBox *>(name)->isChecked();
+    return namesOfSet(flags);
+}
+
+// The connection record as the file holds it.
+QString savedConnection()
 {
     SettingsManager settings;
     const ConnectionSettings *s = settings.getConnectionSettings();
-    const bool flags[] = {s->homeNet, s->homeNetTone, s->homeNetGprsEdgeWifi, s->natRoum,
-                          s->intRoum, s->intRoumSms, s->intRoumGprsEdgeWifi, s->sip};
-    QStringList set;
-    for (int i = 0; i < connectionBoxes.size(); ++i) {
-        if (flags[i])
-            set << connectionBoxes.at(i);
-    }
-    return set;
+    return namesOfSet({s->homeNet, s->homeNetTone, s->homeNetGprsEdgeWifi, s->natRoum, s->intRoum, s->intRoumSms,
+                       s->intRoumGprsEdgeWifi, s->sip});
 }
 
-QString lastNotice()
+// The card's SIP accounts in the account manager, as "on|off <password>".
+QStringList sipAccounts(const QString &cardNumber)
 {
-    const QStringList notices = HandsetSim::notices();
-    return notices.isEmpty() ? QString() : notices.last();
-}
-
-QVariant property(const QString &path, const QString &interface, const QString &name)
-{
-    QDBusInterface properties(QStringLiteral("org.freedesktop.Telepathy.AccountManager"), path,
-                              QStringLiteral("org.freedesktop.DBus.Properties"), QDBusConnection::sessionBus());
-    properties.setTimeout(2000);
-    const QDBusReply<QDBusVariant> reply = properties.call(QStringLiteral("Get"), interface, name);
-    return reply.isValid() ? reply.value().variant() : QVariant();
-}
-
-struct SipAccount
-{
-    bool enabled = false;
-    QString password;
-};
-
-// The SIP accounts the account manager holds for this card number.
-QList<SipAccount> sipAccounts(const QString &cardNumber)
-{
-    QList<SipAccount> found;
-    const QString manager = QStringLiteral("org.freedesktop.Telepathy.AccountManager");
-    const QString account = QStringLiteral("org.freedesktop.Telepathy.Account");
-    for (const char *list : {"ValidAccounts", "InvalidAccounts"}) {
-        const auto paths = qdbus_cast<QList<QDBusObjectPath>>(
-            property(QStringLiteral("/org/freedesktop/Telepathy/AccountManager"), manager, QLatin1String(list)));
-        for (const QDBusObjectPath &path : paths) {
-            if (!path.path().contains(QLatin1String("sofiasip")))
-                continue;
-            const auto parameters = qdbus_cast<QVariantMap>(property(path.path(), account, QStringLiteral("Parameters")));
-            if (!parameters.value(QStringLiteral("account")).toString().startsWith(cardNumber))
-                continue;
-            found << SipAccount{property(path.path(), account, QStringLiteral("Enabled")).toBool(),
-                                parameters.value(QStringLiteral("password")).toString()};
-        }
+    QStringList found;
+    for (const QString &path : TelepathySim::accountPaths()) {
+        const auto parameters = qdbus_cast<QVariantMap>(TelepathySim::accountProperty(path, "Parameters"));
+        if (path.contains("sofiasip") && parameters.value("account").toString().startsWith(cardNumber))
+            found << (TelepathySim::accountProperty(path, "Enabled").toBool() ? "on " : "off ")
+                    + parameters.value("password").toString();
     }
     return found;
-}
-
-bool anySipAccountEnabled(const QString &cardNumber)
-{
-    const QList<SipAccount> accounts = sipAccounts(cardNumber);
-    return std::any_of(accounts.begin(), accounts.end(), [](const SipAccount &a) { return a.enabled; });
 }
 
 }
@@ -118,210 +84,161 @@ class SettingsPagesTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void init();
-    void sipWithoutInternetIsSavedWithoutAccount();
-    void connectionChoicesStayConsistent_data();
-    void connectionChoicesStayConsistent();
-    void storedHomeAndSipOpenAsSipOnly();
-    void virtualCardIsCheckedBeforeSaving_data();
-    void virtualCardIsCheckedBeforeSaving();
-    void sipChoiceSwitchesTheCardsAccount();
-    void contactsSourceIsSaved();
-
-private:
-    IcdHandler *icd = nullptr;
-};
-
-void SettingsPagesTest::initTestCase()
-{
-    QApplication::setQuitOnLastWindowClosed(false);
-    icd = new IcdHandler(this);
-    icd->requestState();
-    QTRY_VERIFY(IcdHandler::internetConnected);
-}
-
-void SettingsPagesTest::init()
-{
-    QDir(TestFiles::settingsDir()).removeRecursively();
-    storeCard(QStringLiteral("1000200030"), QStringLiteral("1234"), QStringLiteral("79160000001"));
-    QVERIFY(HandsetSim::clearNotices());
-}
-
-void SettingsPagesTest::sipWithoutInternetIsSavedWithoutAccount()
-{
-    QVERIFY(HandsetSim::setInternet(false));
-    QTRY_VERIFY(!IcdHandler::internetConnected);
-    MainWindow window;
-    click(window, "settingsButton");
-    click(window, "connectionBtn");
-    click(window, "sipCheckBox");
-    click(window, "saveConnSettButton");
-    QCOMPARE(HandsetSim::notices(), (QStringList{"There is no connection.", "Saved"}));
-    QCOMPARE(savedConnection(), QStringList{"sipCheckBox"});
-    QTest::qWait(300);
-    QVERIFY(sipAccounts(QStringLiteral("1000200030")).isEmpty());
-    QVERIFY(HandsetSim::setInternet(true));
-    QTRY_VERIFY(IcdHandler::internetConnected);
-}
-
-void SettingsPagesTest::connectionChoicesStayConsistent_data()
-{
-    // Boxes clicked in order, from the starting choice of home network with tone dialling.
-    QTest::addColumn<QStringList>("clicks");
-    QTest::addColumn<QStringList>("checked");
-    QTest::newRow("start") << QStringList{} << QStringList{"homeNetCheckBox", "toneOptCheckBox"};
-    QTest::newRow("home off clears its methods") << QStringList{"homeNetCheckBox"} << QStringList{};
-    QTest::newRow("home on clears national")
-        << QStringList{"nationalRoumingOptCheckBox", "homeNetCheckBox"} << QStringList{"homeNetCheckBox"};
-    QTest::newRow("tone while national") << QStringList{"nationalRoumingOptCheckBox", "toneOptCheckBox"}
-                                         << QStringList{"homeNetCheckBox", "toneOptCheckBox"};
-    QTest::newRow("home data replaces tone")
-        << QStringList{"gprsEdgeWifiOptCheckBox"} << QStringList{"homeNetCheckBox", "gprsEdgeWifiOptCheckBox"};
-    QTest::newRow("home data while SIP") << QStringList{"sipCheckBox", "gprsEdgeWifiOptCheckBox"}
-                                         << QStringList{"homeNetCheckBox", "gprsEdgeWifiOptCheckBox"};
-    QTest::newRow("tone off changes nothing else") << QStringList{"toneOptCheckBox"} << QStringList{"homeNetCheckBox"};
-    QTest::newRow("national clears everything") << QStringList{"nationalRoumingOptCheckBox"}
-                                                << QStringList{"nationalRoumingOptCheckBox"};
-    QTest::newRow("international clears home")
-        << QStringList{"internRoumingOptCheckBox"} << QStringList{"internRoumingOptCheckBox"};
-    QTest::newRow("international off clears its methods")
-        << QStringList{"smsOptCheckBox", "internRoumingOptCheckBox"} << QStringList{};
-    QTest::newRow("SMS brings international")
-        << QStringList{"smsOptCheckBox"} << QStringList{"internRoumingOptCheckBox", "smsOptCheckBox"};
-    QTest::newRow("international data replaces SMS")
-        << QStringList{"smsOptCheckBox", "gprsEdgeWifiOptCheckBox_2"}
-        << QStringList{"internRoumingOptCheckBox", "gprsEdgeWifiOptCheckBox_2"};
-    QTest::newRow("international data while SIP") << QStringList{"sipCheckBox", "gprsEdgeWifiOptCheckBox_2"}
-                                                  << QStringList{"internRoumingOptCheckBox", "gprsEdgeWifiOptCheckBox_2"};
-    QTest::newRow("SIP clears everything") << QStringList{"smsOptCheckBox", "sipCheckBox"} << QStringList{"sipCheckBox"};
-    QTest::newRow("home clears SIP") << QStringList{"sipCheckBox", "homeNetCheckBox"} << QStringList{"homeNetCheckBox"};
-    QTest::newRow("SIP off leaves nothing") << QStringList{"sipCheckBox", "sipCheckBox"} << QStringList{};
-}
-
-void SettingsPagesTest::connectionChoicesStayConsistent()
-{
-    QFETCH(QStringList, clicks);
-    QFETCH(QStringList, checked);
-    MainWindow window;
-    click(window, "settingsButton");
-    click(window, "connectionBtn");
-    for (const QString &box : clicks)
-        click(window, box);
-    QCOMPARE(checkedBoxes(window), checked);
-
-    // The record follows the boxes; only a complete choice reaches the file.
-    const bool complete = checked.contains("toneOptCheckBox") || checked.contains("gprsEdgeWifiOptCheckBox")
-        || checked.contains("nationalRoumingOptCheckBox") || checked.contains("smsOptCheckBox")
-        || checked.contains("gprsEdgeWifiOptCheckBox_2") || checked.contains("sipCheckBox");
-    click(window, "saveConnSettButton");
-    if (complete) {
-        QCOMPARE(lastNotice(), QStringLiteral("Saved"));
-        QCOMPARE(savedConnection(), checked);
-    } else {
-        QCOMPARE(lastNotice(), QStringLiteral("Network or method of connection isn't selected"));
-        QVERIFY(!QFile::exists(TestFiles::settingsFile(QStringLiteral("connopt.bin"))));
-    }
-}
-
-void SettingsPagesTest::storedHomeAndSipOpenAsSipOnly()
-{
+    void initTestCase()
     {
-        SettingsManager settings;
-        settings.getConnectionSettings()->homeNet = true;
-        settings.getConnectionSettings()->homeNetTone = true;
-        settings.getConnectionSettings()->sip = true;
-        QVERIFY(settings.saveConnectionSettings());
+        QApplication::setQuitOnLastWindowClosed(false);
+        auto *icd = new IcdHandler(this);
+        icd->requestState();
+        QTRY_VERIFY(IcdHandler::internetConnected);
     }
-    MainWindow window;
-    click(window, "settingsButton");
-    click(window, "connectionBtn");
-    QCOMPARE(checkedBoxes(window), QStringList{"sipCheckBox"});
-    click(window, "saveConnSettButton");
-    QCOMPARE(savedConnection(), QStringList{"sipCheckBox"});
-}
 
-void SettingsPagesTest::virtualCardIsCheckedBeforeSaving_data()
-{
-    QTest::addColumn<QString>("cardNumber");
-    QTest::addColumn<QString>("pin");
-    QTest::addColumn<QString>("ownNumber");
-    QTest::addColumn<QString>("accessNumber");
-    QTest::addColumn<bool>("accepted");
-    QTest::newRow("usual card") << "12345" << "0000" << "+79160000000" << "79160000000" << true;
-    QTest::newRow("card number kept as typed") << " 12 345" << "0000" << "79160000000" << "+78005550000" << true;
-    QTest::newRow("empty card number") << "" << "0000" << "+79160000000" << "79160000000" << false;
-    QTest::newRow("PIN with a letter") << "12345" << "00a0" << "+79160000000" << "79160000000" << false;
-    QTest::newRow("empty PIN") << "12345" << "" << "+79160000000" << "79160000000" << false;
-    QTest::newRow("own number with two plus signs") << "12345" << "0000" << "++79160000000" << "79160000000" << false;
-    QTest::newRow("own number only a plus") << "12345" << "0000" << "+" << "79160000000" << false;
-    QTest::newRow("access number with a space") << "12345" << "0000" << "+79160000000" << "7916 0000000" << false;
-}
+    void init()
+    {
+        QDir(TestFiles::settingsDir()).removeRecursively();
+        storeCard("1000200030", "1234", "79160000001");
+        QVERIFY(HandsetSim::clearNotices());
+    }
 
-void SettingsPagesTest::virtualCardIsCheckedBeforeSaving()
-{
-    QFETCH(QString, cardNumber);
-    QFETCH(QString, pin);
-    QFETCH(QString, ownNumber);
-    QFETCH(QString, accessNumber);
-    QFETCH(bool, accepted);
-    MainWindow window;
-    click(window, "settingsButton");
-    click(window, "virtualSimBtn");
-    window.findChild<QLineEdit *>(QStringLiteral("cardNumLineEdit"))->setText(cardNumber);
-    window.findChild<QLineEdit *>(QStringLiteral("pinLineEdit"))->setText(pin);
-    window.findChild<QLineEdit *>(QStringLiteral("telephoneNumLineEdit"))->setText(ownNumber);
-    window.findChild<QLineEdit *>(QStringLiteral("accessTelephoneNumLineEdit"))->setText(accessNumber);
-    click(window, "saveVirtCardButton");
+    void sipWithoutInternetIsSavedWithoutAccount()
+    {
+        QVERIFY(HandsetSim::setInternet(false));
+        QTRY_VERIFY(!IcdHandler::internetConnected);
+        MainWindow window;
+        click(&window, {"settingsButton", "connectionBtn", "sip", "saveConnSettButton"});
+        QCOMPARE(HandsetSim::notices(), (QStringList{"There is no connection.", "Saved"}));
+        QCOMPARE(savedConnection(), QStringLiteral("sip"));
+        QTest::qWait(300);
+        QCOMPARE(sipAccounts("1000200030"), QStringList());
+        QVERIFY(HandsetSim::setInternet(true));
+        QTRY_VERIFY(IcdHandler::internetConnected);
+    }
 
-    QCOMPARE(lastNotice(), accepted ? QStringLiteral("Saved") : QStringLiteral("Improper information"));
-    SettingsManager saved;
-    const VirtualCardSettings *card = saved.getVirtualCardSettings();
-    QCOMPARE(card->cardNumber, accepted ? cardNumber : QStringLiteral("1000200030"));
-    QCOMPARE(card->pin, accepted ? pin : QStringLiteral("1234"));
-    QCOMPARE(card->telephoneNumber, accepted ? ownNumber : QStringLiteral("79160000001"));
-    if (accepted)
-        QCOMPARE(card->accessNumber, accessNumber);
-}
+    void connectionChoicesStayConsistent_data()
+    {
+        // Boxes clicked in order, from the starting choice of home network with
+        // tone dialling; only a network with a method can be saved.
+        const struct {
+            const char *name, *clicks, *checked;
+            bool saved;
+        } rows[] = {
+            {"start", "", "home tone", true},
+            {"home off clears its methods", "home", "", false},
+            {"home on clears national", "national home", "home", false},
+            {"tone while national", "national tone", "home tone", true},
+            {"home data replaces tone", "homeData", "home homeData", true},
+            {"home data while SIP", "sip homeData", "home homeData", true},
+            {"tone off changes nothing else", "tone", "home", false},
+            {"national clears everything", "national", "national", true},
+            {"international clears home", "intl", "intl", false},
+            {"international off clears its methods", "sms intl", "", false},
+            {"SMS brings international", "sms", "intl sms", true},
+            {"international data replaces SMS", "sms intlData", "intl intlData", true},
+            {"international data while SIP", "sip intlData", "intl intlData", true},
+            {"SIP clears everything", "sms sip", "sip", true},
+            {"home clears SIP", "sip home", "home", false},
+            {"SIP off leaves nothing", "sip sip", "", false},
+        };
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<QString>("checked");
+        QTest::addColumn<bool>("saved");
+        for (const auto &row : rows)
+            QTest::newRow(row.name) << QString(row.clicks).split(' ', Qt::SkipEmptyParts) << row.checked << row.saved;
+    }
 
-void SettingsPagesTest::sipChoiceSwitchesTheCardsAccount()
-{
-    const QString cardNumber = QStringLiteral("1000200077");
-    storeCard(cardNumber, QStringLiteral("9081726354"), QStringLiteral("79160000001"));
-    MainWindow window;
-    click(window, "settingsButton");
-    click(window, "connectionBtn");
-    click(window, "sipCheckBox");
-    click(window, "saveConnSettButton");
-    QCOMPARE(lastNotice(), QStringLiteral("Saved"));
-    QTRY_VERIFY_WITH_TIMEOUT(anySipAccountEnabled(cardNumber), 10000);
-    const QList<SipAccount> accounts = sipAccounts(cardNumber);
-    QCOMPARE(accounts.size(), 1);
-    QCOMPARE(accounts.first().password, QStringLiteral("90817263"));
-    // The account reports its enabling back before it can be switched off.
-    QTRY_VERIFY_WITH_TIMEOUT(TestFiles::activityLog().contains("was enabled"), 10000);
+    void connectionChoicesStayConsistent()
+    {
+        QFETCH(QStringList, clicks);
+        QFETCH(QString, checked);
+        QFETCH(bool, saved);
+        MainWindow window;
+        click(&window, QStringList{"settingsButton", "connectionBtn"} + clicks);
+        QCOMPARE(checkedBoxes(&window), checked);
+        click(&window, {"saveConnSettButton"});
+        QCOMPARE(HandsetSim::notices(),
+                 QStringList{saved ? "Saved" : "Network or method of connection isn't selected"});
+        if (saved)
+            QCOMPARE(savedConnection(), checked);
+        else
+            QVERIFY(!QFile::exists(TestFiles::settingsFile("connopt.bin")));
+    }
 
-    click(window, "toneOptCheckBox");
-    click(window, "saveConnSettButton");
-    QCOMPARE(savedConnection(), (QStringList{"homeNetCheckBox", "toneOptCheckBox"}));
-    QTRY_VERIFY_WITH_TIMEOUT(!anySipAccountEnabled(cardNumber), 10000);
-    const QByteArray log = TestFiles::activityLog();
-    QVERIFY2(!log.contains("9081726354") && !log.contains("90817263"), "the SIP password reached the activity log");
-}
+    void storedHomeAndSipOpenAsSipOnly()
+    {
+        FlowSettings stored;   // home network with tone dialling
+        stored.sip = true;
+        stored.save();
+        MainWindow window;
+        click(&window, {"settingsButton", "connectionBtn"});
+        QCOMPARE(checkedBoxes(&window), QStringLiteral("sip"));
+        click(&window, {"saveConnSettButton"});
+        QCOMPARE(savedConnection(), QStringLiteral("sip"));
+    }
 
-void SettingsPagesTest::contactsSourceIsSaved()
-{
-    MainWindow window;
-    click(window, "settingsButton");
-    click(window, "contactsBtn");
-    QVERIFY(window.findChild<QAbstractButton *>(QStringLiteral("telephoneRadioButton"))->isChecked());
-    click(window, "saveContactsSettButton");
-    QCOMPARE(lastNotice(), QStringLiteral("Saved"));
-    SettingsManager saved;
-    QVERIFY(saved.getContactsSettings()->phone);
-    QVERIFY(!saved.getContactsSettings()->phoneAndSim);
-    QVERIFY(!saved.getContactsSettings()->sim);
-}
+    void virtualCardIsCheckedBeforeSaving_data()
+    {
+        // Card number | PIN | own number | access number.
+        QTest::addColumn<QString>("fields");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("usual card") << "12345|0000|+79160000000|79160000000" << true;
+        QTest::newRow("card number kept as typed") << " 12 345|0000|79160000000|+78005550000" << true;
+        QTest::newRow("empty card number") << "|0000|+79160000000|79160000000" << false;
+        QTest::newRow("PIN with a letter") << "12345|00a0|+79160000000|79160000000" << false;
+        QTest::newRow("empty PIN") << "12345||+79160000000|79160000000" << false;
+        QTest::newRow("own number with two plus signs") << "12345|0000|++79160000000|79160000000" << false;
+        QTest::newRow("own number only a plus") << "12345|0000|+|79160000000" << false;
+        QTest::newRow("access number with a space") << "12345|0000|+79160000000|7916 0000000" << false;
+    }
+
+    void virtualCardIsCheckedBeforeSaving()
+    {
+        QFETCH(QString, fields);
+        QFETCH(bool, accepted);
+        const char *edits[] = {"cardNumLineEdit", "pinLineEdit", "telephoneNumLineEdit", "accessTelephoneNumLineEdit"};
+        MainWindow window;
+        click(&window, {"settingsButton", "virtualSimBtn"});
+        for (int i = 0; i < 4; ++i)
+            widget<QLineEdit>(&window, edits[i])->setText(fields.section('|', i, i));
+        click(&window, {"saveVirtCardButton"});
+
+        QCOMPARE(HandsetSim::notices(), QStringList{accepted ? "Saved" : "Improper information"});
+        SettingsManager saved;
+        const VirtualCardSettings *card = saved.getVirtualCardSettings();
+        const QStringList record{card->cardNumber, card->pin, card->telephoneNumber, card->accessNumber};
+        if (accepted)
+            QCOMPARE(record.join('|'), fields);
+        else
+            QCOMPARE(record.mid(0, 3).join('|'), QStringLiteral("1000200030|1234|79160000001"));
+    }
+
+    void sipChoiceSwitchesTheCardsAccount()
+    {
+        const QString cardNumber = "1000200077";
+        storeCard(cardNumber, "9081726354", "79160000001");
+        MainWindow window;
+        click(&window, {"settingsButton", "connectionBtn", "sip", "saveConnSettButton"});
+        QCOMPARE(HandsetSim::notices(), QStringList{"Saved"});
+        QTRY_COMPARE_WITH_TIMEOUT(sipAccounts(cardNumber), QStringList{"on 90817263"}, 10000);
+        // The account reports its enabling back before it can be switched off.
+        QTRY_VERIFY_WITH_TIMEOUT(TestFiles::activityLog().contains("was enabled"), 10000);
+
+        click(&window, {"tone", "saveConnSettButton"});
+        QCOMPARE(savedConnection(), QStringLiteral("home tone"));
+        QTRY_COMPARE_WITH_TIMEOUT(sipAccounts(cardNumber), QStringList{"off 90817263"}, 10000);
+        QVERIFY2(!TestFiles::activityLog().contains("90817263"), "the SIP password reached the activity log");
+    }
+
+    void contactsSourceIsSaved()
+    {
+        MainWindow window;
+        click(&window, {"settingsButton", "contactsBtn"});
+        QVERIFY(widget<QAbstractButton>(&window, "telephoneRadioButton")->isChecked());
+        click(&window, {"saveContactsSettButton"});
+        QCOMPARE(HandsetSim::notices(), QStringList{"Saved"});
+        SettingsManager saved;
+        const ContactsSettings *contacts = saved.getContactsSettings();
+        QVERIFY(contacts->phone && !contacts->phoneAndSim && !contacts->sim);
+    }
+};
 
 QTEST_MAIN(SettingsPagesTest)
 #include "tst_settingspages.moc"
