@@ -17,59 +17,41 @@ const QString cellularAccountPath = QStringLiteral("/org/freedesktop/Telepathy/A
 
 namespace {
 
-const int answerTimeoutMs = 5000;
-const QString accountManagerName = QStringLiteral("org.freedesktop.Telepathy.AccountManager");
+const QString simName = QStringLiteral("org.zelvit.Sim.Telepathy");
+const QString managerName = QStringLiteral("org.freedesktop.Telepathy.AccountManager");
+const QString managerPath = QStringLiteral("/org/freedesktop/Telepathy/AccountManager");
 const QString accountInterface = QStringLiteral("org.freedesktop.Telepathy.Account");
+const QString propertiesInterface = QStringLiteral("org.freedesktop.DBus.Properties");
 
-QDBusMessage call(const QString &service, const QString &path, const QString &interface,
-                  const QString &method, const QVariantList &arguments = QVariantList())
+// The first value of the reply, or an invalid one when there was no answer.
+QVariant call(const QString &service, const QString &path, const QString &interface,
+              const QString &method, const QVariantList &arguments = QVariantList())
 {
     QDBusMessage message = QDBusMessage::createMethodCall(service, path, interface, method);
     message.setArguments(arguments);
-    return QDBusConnection::sessionBus().call(message, QDBus::Block, answerTimeoutMs);
+    const QDBusMessage reply = QDBusConnection::sessionBus().call(message, QDBus::Block, 5000);
+    if (reply.type() != QDBusMessage::ReplyMessage)
+        return QVariant();
+    return reply.arguments().value(0, true);
 }
 
-bool answered(const QDBusMessage &reply)
+QVariant callSim(const QString &method, const QVariantList &arguments = QVariantList())
 {
-    return reply.type() == QDBusMessage::ReplyMessage;
+    return call(simName, QStringLiteral("/org/zelvit/Sim/Telepathy"), simName, method, arguments);
 }
 
-QList<QStringList> records(const QString &service, const QString &path, const QString &method)
+QList<QStringList> records(const QString &method)
 {
-    const QDBusMessage reply = call(service, path, service, method);
-    if (!answered(reply) || reply.arguments().isEmpty())
-        return QList<QStringList>();
     QList<QStringList> result;
-    reply.arguments().first().value<QDBusArgument>() >> result;
+    callSim(method).value<QDBusArgument>() >> result;
     return result;
 }
 
-QDBusMessage callTelepathySim(const QString &method, const QVariantList &arguments = QVariantList())
-{
-    return call(QStringLiteral("org.zelvit.Sim.Telepathy"), QStringLiteral("/org/zelvit/Sim/Telepathy"),
-                QStringLiteral("org.zelvit.Sim.Telepathy"), method, arguments);
-}
-
-QDBusMessage callCallUi(const QString &method)
-{
-    return call(QStringLiteral("org.zelvit.Sim.CallUi"), QStringLiteral("/org/zelvit/Sim/CallUi"),
-                QStringLiteral("org.zelvit.Sim.CallUi"), method);
-}
-
-QVariant property(const QString &path, const QString &interface, const QString &name)
-{
-    const QDBusMessage reply = call(accountManagerName, path,
-                                    QStringLiteral("org.freedesktop.DBus.Properties"),
-                                    QStringLiteral("Get"), {interface, name});
-    if (!answered(reply) || reply.arguments().isEmpty())
-        return QVariant();
-    return reply.arguments().first().value<QDBusVariant>().variant();
-}
-
-QStringList paths(const QVariant &value)
+QStringList paths(const QString &property)
 {
     QList<QDBusObjectPath> list;
-    value.value<QDBusArgument>() >> list;
+    call(managerName, managerPath, propertiesInterface, QStringLiteral("Get"), {managerName, property})
+            .value<QDBusVariant>().variant().value<QDBusArgument>() >> list;
     QStringList result;
     for (const QDBusObjectPath &path : list)
         result << path.path();
@@ -81,106 +63,57 @@ QStringList paths(const QVariant &value)
 QList<ChannelRequest> channelRequests()
 {
     QList<ChannelRequest> result;
-    for (const QStringList &entry : records(QStringLiteral("org.zelvit.Sim.Telepathy"),
-                                            QStringLiteral("/org/zelvit/Sim/Telepathy"),
-                                            QStringLiteral("ChannelRequests"))) {
-        if (entry.size() == 3)
-            result << ChannelRequest{entry.at(0), entry.at(1), entry.at(2)};
-    }
+    for (const QStringList &entry : records(QStringLiteral("ChannelRequests")))
+        result << ChannelRequest{entry.value(0), entry.value(1), entry.value(2)};
     return result;
 }
 
 QList<SentText> sentTexts()
 {
     QList<SentText> result;
-    for (const QStringList &entry : records(QStringLiteral("org.zelvit.Sim.Telepathy"),
-                                            QStringLiteral("/org/zelvit/Sim/Telepathy"),
-                                            QStringLiteral("SentTexts"))) {
-        if (entry.size() == 2)
-            result << SentText{entry.at(0), entry.at(1)};
-    }
+    for (const QStringList &entry : records(QStringLiteral("SentTexts")))
+        result << SentText{entry.value(0), entry.value(1)};
     return result;
 }
 
-QList<AdvertisedCapability> advertisedCapabilities()
+QList<QStringList> advertisedCapabilities()
 {
-    QList<AdvertisedCapability> result;
-    for (const QStringList &entry : records(QStringLiteral("org.zelvit.Sim.Telepathy"),
-                                            QStringLiteral("/org/zelvit/Sim/Telepathy"),
-                                            QStringLiteral("AdvertisedCapabilities"))) {
-        if (entry.size() == 3)
-            result << AdvertisedCapability{entry.at(0), entry.at(1), entry.at(2).toUInt()};
-    }
-    return result;
-}
-
-QList<HandledChannel> handledChannels()
-{
-    QList<HandledChannel> result;
-    for (const QStringList &entry : records(QStringLiteral("org.zelvit.Sim.CallUi"),
-                                            QStringLiteral("/org/zelvit/Sim/CallUi"),
-                                            QStringLiteral("HandledChannels"))) {
-        if (entry.size() == 3)
-            result << HandledChannel{entry.at(0), entry.at(1), entry.at(2)};
-    }
-    return result;
+    return records(QStringLiteral("AdvertisedCapabilities"));
 }
 
 bool clear()
 {
-    const bool simCleared = answered(callTelepathySim(QStringLiteral("Clear")));
-    return answered(callCallUi(QStringLiteral("Clear"))) && simCleared;
+    return callSim(QStringLiteral("Clear")).isValid();
 }
 
 bool failNextChannelRequest(const QString &errorName, const QString &errorMessage)
 {
-    return answered(callTelepathySim(QStringLiteral("FailNextChannelRequest"),
-                                     {errorName, errorMessage}));
+    return callSim(QStringLiteral("FailNextChannelRequest"), {errorName, errorMessage}).isValid();
 }
 
 QStringList accountPaths()
 {
-    const QString path = QStringLiteral("/org/freedesktop/Telepathy/AccountManager");
-    return paths(property(path, accountManagerName, QStringLiteral("ValidAccounts")))
-           + paths(property(path, accountManagerName, QStringLiteral("InvalidAccounts")));
+    return paths(QStringLiteral("ValidAccounts")) + paths(QStringLiteral("InvalidAccounts"));
 }
 
 QString createAccount(const QString &manager, const QString &protocol, const QString &displayName,
                       const QVariantMap &parameters)
 {
-    QVariantMap properties;
-    properties.insert(accountInterface + QStringLiteral(".Enabled"), false);
-    const QDBusMessage reply = call(accountManagerName, QStringLiteral("/org/freedesktop/Telepathy/AccountManager"),
-                                    accountManagerName, QStringLiteral("CreateAccount"),
-                                    {manager, protocol, displayName, parameters, properties});
-    if (!answered(reply) || reply.arguments().isEmpty())
-        return QString();
-    return reply.arguments().first().value<QDBusObjectPath>().path();
+    const QVariantMap properties = {{accountInterface + QStringLiteral(".Enabled"), false}};
+    return call(managerName, managerPath, managerName, QStringLiteral("CreateAccount"),
+                {manager, protocol, displayName, parameters, properties})
+        .value<QDBusObjectPath>().path();
 }
 
 bool removeAccount(const QString &path)
 {
-    return answered(call(accountManagerName, path, accountInterface, QStringLiteral("Remove")));
-}
-
-bool setAccountEnabled(const QString &path, bool enabled)
-{
-    return answered(call(accountManagerName, path, QStringLiteral("org.freedesktop.DBus.Properties"),
-                         QStringLiteral("Set"),
-                         {accountInterface, QStringLiteral("Enabled"),
-                          QVariant::fromValue(QDBusVariant(enabled))}));
+    return call(managerName, path, accountInterface, QStringLiteral("Remove")).isValid();
 }
 
 QVariant accountProperty(const QString &path, const QString &name)
 {
-    return property(path, accountInterface, name);
-}
-
-QVariantMap accountParameters(const QString &path)
-{
-    QVariantMap parameters;
-    accountProperty(path, QStringLiteral("Parameters")).value<QDBusArgument>() >> parameters;
-    return parameters;
+    return call(managerName, path, propertiesInterface, QStringLiteral("Get"), {accountInterface, name})
+        .value<QDBusVariant>().variant();
 }
 
 QStringList logTexts()
