@@ -225,7 +225,9 @@ void MainWindow::callBySip(QString sipId)
         LogManager::writeLog(QStringLiteral("callBySip() sipId = ") + sipId);
         if (!tpSip)
             return;
-        if (sipId.endsWith(domain, Qt::CaseInsensitive) || sipId.endsWith(phoneSuffix)) {
+        // The domain must follow the "@": a host that merely ends in the
+        // domain's text (x + domain) is another domain.
+        if (sipId.endsWith(QLatin1Char('@') + domain, Qt::CaseInsensitive) || sipId.endsWith(phoneSuffix)) {
             tpSip->makeMediaCall(sipId);
         } else {
             Utils::showNotice(tr("Incorrect phone number.") + QLatin1Char('\n')

@@ -78,6 +78,9 @@ private slots:
         QTest::newRow("SIP, other domain")
             << sip << true << true << true << "sip:79160000000@sip.example.org"
             << "Incorrect phone number.\nFormat for SIP: sip:[number]\nFormat for Phone: [number]";
+        QTest::newRow("SIP, host ending in the domain")
+            << sip << true << true << true << "sip:79160000000@x" + domain
+            << "Incorrect phone number.\nFormat for SIP: sip:[number]\nFormat for Phone: [number]";
         QTest::newRow("SIP without account") << sip << true << false << true << "79160000000" << "";
     }
 
