@@ -31,15 +31,6 @@ private slots:
         QVERIFY(lines[3].isEmpty());
     }
 
-    void lineFeedInTextGivesUnstampedSecondLine()
-    {
-        LogManager::writeLog(QStringLiteral("start"), true, true);
-        LogManager::writeLog(QStringLiteral("one\ntwo"));
-        const QStringList lines = QString::fromUtf8(TestFiles::activityLog()).split(QLatin1Char('\n'));
-        QVERIFY(lines[1].endsWith(QStringLiteral(" - one")));
-        QCOMPARE(lines[2], QStringLiteral("two"));
-    }
-
     void logIsPrivateToItsOwner()
     {
         LogManager::writeLog(QStringLiteral("start"), true, true);
