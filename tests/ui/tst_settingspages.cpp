@@ -1,6 +1,4 @@
-// The settings pages: connection choices stay consistent and are saved only
-// when complete, the virtual card is checked before saving, the SIP choice
-// switches the card's account in the account manager, the contacts source.
+// The settings pages, with the SIP choice checked against the account manager.
 #include "tests/support/handsetsim.h"
 #include "tests/support/telepathysim.h"
 #include "tests/support/testfiles.h"
@@ -13,13 +11,9 @@
 #include "ui/mainwindow.h"
 #include "util/icdhandler.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QCheckBox>
 #include <QDBusArgument>
-#include <QDir>
-#include <QLineEdit>
 #include <QtTest>
+#include <QtWidgets>
 
 namespace {
 
@@ -106,7 +100,7 @@ private slots:
         MainWindow window;
         click(&window, {"settingsButton", "connectionBtn", "sip", "saveConnSettButton"});
         QCOMPARE(HandsetSim::notices(), (QStringList{"There is no connection.", "Saved"}));
-        QCOMPARE(savedConnection(), QStringLiteral("sip"));
+        QCOMPARE(savedConnection(), "sip");
         QTest::qWait(300);
         QCOMPARE(sipAccounts("1000200030"), QStringList());
         QVERIFY(HandsetSim::setInternet(true));
@@ -169,9 +163,9 @@ private slots:
         stored.save();
         MainWindow window;
         click(&window, {"settingsButton", "connectionBtn"});
-        QCOMPARE(checkedBoxes(&window), QStringLiteral("sip"));
+        QCOMPARE(checkedBoxes(&window), "sip");
         click(&window, {"saveConnSettButton"});
-        QCOMPARE(savedConnection(), QStringLiteral("sip"));
+        QCOMPARE(savedConnection(), "sip");
     }
 
     void virtualCardIsCheckedBeforeSaving_data()
@@ -207,7 +201,7 @@ private slots:
         if (accepted)
             QCOMPARE(record.join('|'), fields);
         else
-            QCOMPARE(record.mid(0, 3).join('|'), QStringLiteral("1000200030|1234|79160000001"));
+            QCOMPARE(record.mid(0, 3).join('|'), "1000200030|1234|79160000001");
     }
 
     void sipChoiceSwitchesTheCardsAccount()
@@ -222,7 +216,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(TestFiles::activityLog().contains("was enabled"), 10000);
 
         click(&window, {"tone", "saveConnSettButton"});
-        QCOMPARE(savedConnection(), QStringLiteral("home tone"));
+        QCOMPARE(savedConnection(), "home tone");
         QTRY_COMPARE_WITH_TIMEOUT(sipAccounts(cardNumber), QStringList{"off 90817263"}, 10000);
         QVERIFY2(!TestFiles::activityLog().contains("90817263"), "the SIP password reached the activity log");
     }

@@ -8,14 +8,8 @@
 #include "settings/settingsmanager.h"
 #include "ui/mainwindow.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QTemporaryDir>
-#include <QTextBrowser>
-#include <QTranslator>
 #include <QtTest>
+#include <QtWidgets>
 
 namespace {
 
@@ -48,7 +42,7 @@ QString untranslated(QWidget *window, bool russian)
     for (const auto &sample : pageSamples) {
         const QString text = widget<QWidget>(window, sample.object)->property("text").toString();
         if (text != QString::fromUtf8(russian ? sample.russian : sample.english))
-            return QLatin1String(sample.object) + QStringLiteral(": ") + text;
+            return QLatin1String(sample.object) + ": " + text;
     }
     return QString();
 }
@@ -61,7 +55,7 @@ QString savedLanguage()
     return saved->russian == saved->english ? "?" : saved->russian ? "ru" : "en";
 }
 
-const QString translations = qEnvironmentVariable("ZELVIT_BIN_DIR") + QStringLiteral("/translations");
+const QString translations = qEnvironmentVariable("ZELVIT_BIN_DIR") + "/translations";
 
 }
 
@@ -95,20 +89,20 @@ private slots:
 
         QTest::mouseClick(widget<QWidget>(&window, "russianRadioButton"), Qt::LeftButton);
         QTRY_COMPARE(untranslated(&window, true), QString());
-        QCOMPARE(balance->text(), QStringLiteral("Загрузка..."));
-        QCOMPARE(receivers->text(), QStringLiteral("0"));
+        QCOMPARE(balance->text(), "Загрузка...");
+        QCOMPARE(receivers->text(), "0");
         QCOMPARE(callStatus->text(), QString());
         QVERIFY(info->toPlainText().contains(ZELVIT_WEB_SITE));
         QCOMPARE(HandsetSim::notices(), QStringList{"Сохранено"});
-        QCOMPARE(savedLanguage(), QStringLiteral("ru"));
+        QCOMPARE(savedLanguage(), "ru");
 
         QTest::mouseClick(widget<QWidget>(&window, "englishRadioButton"), Qt::LeftButton);
         QTRY_COMPARE(untranslated(&window, false), QString());
-        QCOMPARE(balance->text(), QStringLiteral("Loading..."));
+        QCOMPARE(balance->text(), "Loading...");
         QVERIFY(info->toPlainText().contains(ZELVIT_WEB_SITE));
         QVERIFY(!info->toPlainText().contains("%1"));
-        QCOMPARE(HandsetSim::notices().last(), QStringLiteral("Saved"));
-        QCOMPARE(savedLanguage(), QStringLiteral("en"));
+        QCOMPARE(HandsetSim::notices().last(), "Saved");
+        QCOMPARE(savedLanguage(), "en");
     }
 
     void missingTranslationKeepsTextsAndStillSaves()
@@ -128,7 +122,7 @@ private slots:
         QTRY_COMPARE(HandsetSim::notices().size(), 1);
         QTest::qWait(50);
         QCOMPARE(untranslated(&window, true), QString());
-        QCOMPARE(savedLanguage(), QStringLiteral("en"));
+        QCOMPARE(savedLanguage(), "en");
     }
 
 private:

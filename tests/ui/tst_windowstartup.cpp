@@ -1,5 +1,5 @@
-// The first page the window opens on, and the registration dialogs that a
-// user without an own number goes through, against the simulated card portal.
+// The first page the window opens on, and the registration dialogs of a user
+// without a card, against the simulated card portal.
 #include "tests/support/operatorsim.h"
 #include "tests/support/testfiles.h"
 #include "tests/ui/windowharness.h"
@@ -8,11 +8,8 @@
 #include "ui/mainwindow.h"
 #include "util/icdhandler.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QtTest>
+#include <QtWidgets>
 
 namespace {
 
@@ -20,15 +17,13 @@ namespace {
 ModalAnswerer::Handler press(const QString &text)
 {
     return [text](QWidget *dialog) {
-        if (text.isEmpty()) {
-            QTest::keyClick(dialog, Qt::Key_Escape);
-            return;
+        if (text.isEmpty())
+            return QTest::keyClick(dialog, Qt::Key_Escape);
+        for (QPushButton *button : dialog->findChildren<QPushButton *>()) {
+            if (button->text() == text)
+                return button->click();
         }
-        const auto buttons = dialog->findChildren<QPushButton *>();
-        const auto it = std::find_if(buttons.begin(), buttons.end(),
-                                     [&](QPushButton *button) { return button->text() == text; });
-        QVERIFY2(it != buttons.end(), qPrintable(text));
-        (*it)->click();
+        QFAIL(qPrintable(text));
     };
 }
 
@@ -100,7 +95,7 @@ private slots:
         QCOMPARE(currentPage(&window), expectedPage);
         // With no card yet the access number is the operator's, so the card can be saved at once.
         if (card.isEmpty())
-            QCOMPARE(fields(&window, "accessTelephoneNumLineEdit"), QStringLiteral(ZELVIT_DEFAULT_ACCESS_NUMBER));
+            QCOMPARE(fields(&window, "accessTelephoneNumLineEdit"), ZELVIT_DEFAULT_ACCESS_NUMBER);
         else
             QCOMPARE(fields(&window, "cardNumLineEdit pinLineEdit"), card);
     }
@@ -139,7 +134,7 @@ private slots:
         QVERIFY(emptyGetKeptDialog);
 
         QVERIFY(sim.waitForRequests(1));
-        QCOMPARE(sim.requests().first().service, QStringLiteral("portal"));
+        QCOMPARE(sim.requests().first().service, "portal");
         QCOMPARE(sim.requests().first().field("msisdn"), typed);
         QTRY_COMPARE(answerer.boxTexts, QStringList{box.arg(typed)});
         QTRY_COMPARE(window.isVisible(), issued);
