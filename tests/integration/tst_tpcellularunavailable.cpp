@@ -30,10 +30,10 @@ private slots:
     {
         QFETCH(bool, call);
         if (call)
-            new TpTelRing(QStringLiteral("+78005550000p031234*"), &owner);
+            new TpTelRing("+78005550000p031234*", &owner);
         else
-            new TpTelSms(QStringLiteral("+79585550101"), QStringLiteral("BALANCE"), &owner);
-        const QString end = QTest::currentDataTag() + QStringLiteral("::onReady cmName=ringhaveConnection=no");
+            new TpTelSms("+79585550101", "BALANCE", &owner);
+        const QString end = QTest::currentDataTag() + QString("::onReady cmName=ringhaveConnection=no");
 
         QTRY_VERIFY(logTexts().contains(end));
         QTest::qWait(300); // lets any step that would still come run
@@ -45,12 +45,11 @@ private slots:
     void withoutCellularAccountOnlySearchIsLogged()
     {
         QVERIFY(TelepathySim::removeAccount(TelepathySim::cellularAccountPath));
-        const QString other = TelepathySim::createAccount(
-            QStringLiteral("sofiasip"), QStringLiteral("sip"), QStringLiteral("Other"),
-            {{QStringLiteral("account"), QStringLiteral("ring@tel.example")}});
+        const QString other =
+            TelepathySim::createAccount("sofiasip", "sip", "Other", {{"account", "ring@tel.example"}});
         QTRY_COMPARE(TelepathySim::accountPaths(), QStringList{other});
 
-        new TpTelRing(QStringLiteral("+78005550000p031234*"), &owner);
+        new TpTelRing("+78005550000p031234*", &owner);
 
         const QStringList expected = {"TpTelRing() begin", "onAMReady begin",
                                       "validAccountPaths().count() = 1", "account path = " + other};

@@ -21,24 +21,24 @@ private slots:
     void cellularChainsEndWithoutAccounts()
     {
         QObject owner;
-        new TpTelRing(QStringLiteral("+78005550000p031234*"), &owner);
-        new TpTelSms(QStringLiteral("+79585550101"), QStringLiteral("BALANCE"), &owner);
-        const QString end = QStringLiteral("validAccountPaths().count() = 0");
+        new TpTelRing("+78005550000p031234*", &owner);
+        new TpTelSms("+79585550101", "BALANCE", &owner);
+        const QString end = "validAccountPaths().count() = 0";
         QTRY_COMPARE(logTexts().count(end), 2);
         QCOMPARE(logTexts().last(), end);
     }
 
     void sipReportsMissingAccountManager()
     {
-        TpSip sip(QStringLiteral("5550010"), QStringLiteral("secret12"), nullptr);
+        TpSip sip("5550010", "secret12", nullptr);
         QSignalSpy error(&sip, &TpSip::error);
         QVERIFY(error.wait());
-        QVERIFY(error.first().first().toString().startsWith(QStringLiteral("AccountManager was not became ready -")));
+        QVERIFY(error.first().first().toString().startsWith("AccountManager was not became ready -"));
         QVERIFY(!sip.isAccountValid());
         QVERIFY(!sip.isAccountEnabled());
         // Without an account the request is only logged.
-        sip.makeMediaCall(QStringLiteral("sip:100"));
-        QCOMPARE(logTexts().last(), QStringLiteral(" TpSip::makeMediaCall: no SIP account yet"));
+        sip.makeMediaCall("sip:100");
+        QCOMPARE(logTexts().last(), QString(" TpSip::makeMediaCall: no SIP account yet"));
     }
 };
 

@@ -15,17 +15,16 @@ using TelepathySim::logTexts;
 
 namespace {
 
-const QString password = QStringLiteral("8sEcret1");
+const QString password = "8sEcret1";
 
 QString sipAccount(const QString &user)
 {
-    return TelepathySim::createAccount(QStringLiteral("sofiasip"), QStringLiteral("sip"),
-                                       QStringLiteral("Seeded"), {{QStringLiteral("account"), user}});
+    return TelepathySim::createAccount("sofiasip", "sip", "Seeded", {{"account", user}});
 }
 
 bool accountEnabled(const QString &path)
 {
-    return TelepathySim::accountProperty(path, QStringLiteral("Enabled")).toBool();
+    return TelepathySim::accountProperty(path, "Enabled").toBool();
 }
 
 }
@@ -72,20 +71,20 @@ private slots:
             added.removeOne(path);
         QCOMPARE(added.size(), created ? 1 : 0);
         // Without a new account, the search ended at the first match: the last path it logged.
-        const QString visited = QStringLiteral("account path = ");
+        const QString visited = "account path = ";
         const QString taken = created ? added.first() : logTexts().filter(visited).last().mid(visited.size());
         QVERIFY(accountEnabled(taken));
         for (const QString &path : seeded)
             QCOMPARE(accountEnabled(path), path == taken);
 
-        const QString user = card + QStringLiteral("@" ZELVIT_SIP_DOMAIN);
+        const QString user = card + "@" ZELVIT_SIP_DOMAIN;
         QVERIFY(logTexts().contains("account " + user + (created ? " is not exists" : " is exists")));
         QVERIFY(logTexts().contains("mCardNumber = " + card + "mPassword = ****"));
         QVERIFY(!TestFiles::activityLog().contains(password.toUtf8()));
         if (!created)
             return;
-        QVERIFY(taken.startsWith(QStringLiteral("/org/freedesktop/Telepathy/Account/sofiasip/sip/")));
-        QCOMPARE(TelepathySim::accountProperty(taken, "DisplayName").toString(), QStringLiteral("MyOrvoAccount"));
+        QVERIFY(taken.startsWith("/org/freedesktop/Telepathy/Account/sofiasip/sip/"));
+        QCOMPARE(TelepathySim::accountProperty(taken, "DisplayName").toString(), QString("MyOrvoAccount"));
         const QVariantMap expected = {
             {"account", user}, {"password", password}, {"discover-binding", true}, {"discover-stun", true},
             {"keepalive-interval", 3600u}, {"loose-routing", false}, {"port", 5060u}, {"stun-port", 3478u},
@@ -98,24 +97,23 @@ private slots:
 
     void mediaCallReachesSipManagerWithExactAddress()
     {
-        TpSip sip(QStringLiteral("5550004"), password, nullptr);
+        TpSip sip("5550004", password, nullptr);
         QSignalSpy enabled(&sip, &TpSip::accountEnabledSig);
         QVERIFY(enabled.wait());
 
-        const QString address = QStringLiteral("sip:+79161234567@" ZELVIT_SIP_DOMAIN);
+        const QString address = "sip:+79161234567@" ZELVIT_SIP_DOMAIN;
         sip.makeMediaCall(address);
         QTRY_COMPARE(TelepathySim::channelRequests().size(), 1);
         const TelepathySim::ChannelRequest request = TelepathySim::channelRequests().first();
-        QCOMPARE(request.manager, QStringLiteral("sofiasip"));
-        QCOMPARE(request.channelType, QStringLiteral("org.freedesktop.Telepathy.Channel.Type.StreamedMedia"));
-        QCOMPARE(request.targetId, address);
-        QTRY_VERIFY(logTexts().contains(QStringLiteral("onMediaChannelReady begin")));
+        QCOMPARE(QStringList({request.manager, request.channelType, request.targetId}),
+                 QStringList({"sofiasip", "org.freedesktop.Telepathy.Channel.Type.StreamedMedia", address}));
+        QTRY_VERIFY(logTexts().contains("onMediaChannelReady begin"));
     }
 
     void disableThenFailedEnableInvalidatesObject()
     {
-        const QString path = sipAccount(QStringLiteral("5550005@orvo.example"));
-        TpSip sip(QStringLiteral("5550005"), password, nullptr);
+        const QString path = sipAccount("5550005@orvo.example");
+        TpSip sip("5550005", password, nullptr);
         QSignalSpy enabled(&sip, &TpSip::accountEnabledSig);
         QVERIFY(enabled.wait());
         QVERIFY(accountEnabled(path));
@@ -133,7 +131,7 @@ private slots:
         sip.accountEnable();
         QVERIFY(error.wait());
         const QString message = error.first().first().toString();
-        QVERIFY(message.startsWith(QStringLiteral("Account was not enabled -")));
+        QVERIFY(message.startsWith("Account was not enabled -"));
         QVERIFY(logTexts().contains(message.trimmed()));
         QVERIFY(!sip.isAccountValid());
         QVERIFY(!sip.isAccountEnabled());

@@ -13,31 +13,29 @@
 
 namespace TelepathySim {
 
-const QString cellularAccountPath = QStringLiteral("/org/freedesktop/Telepathy/Account/ring/tel/ring");
+const QString cellularAccountPath = "/org/freedesktop/Telepathy/Account/ring/tel/ring";
 
 namespace {
 
-const QString simName = QStringLiteral("org.zelvit.Sim.Telepathy");
-const QString managerName = QStringLiteral("org.freedesktop.Telepathy.AccountManager");
-const QString managerPath = QStringLiteral("/org/freedesktop/Telepathy/AccountManager");
-const QString accountInterface = QStringLiteral("org.freedesktop.Telepathy.Account");
-const QString propertiesInterface = QStringLiteral("org.freedesktop.DBus.Properties");
+const QString simName = "org.zelvit.Sim.Telepathy";
+const QString managerName = "org.freedesktop.Telepathy.AccountManager";
+const QString managerPath = "/org/freedesktop/Telepathy/AccountManager";
+const QString accountInterface = "org.freedesktop.Telepathy.Account";
+const QString propertiesInterface = "org.freedesktop.DBus.Properties";
 
 // The first value of the reply, or an invalid one when there was no answer.
 QVariant call(const QString &service, const QString &path, const QString &interface,
-              const QString &method, const QVariantList &arguments = QVariantList())
+              const QString &method, const QVariantList &arguments = {})
 {
     QDBusMessage message = QDBusMessage::createMethodCall(service, path, interface, method);
     message.setArguments(arguments);
     const QDBusMessage reply = QDBusConnection::sessionBus().call(message, QDBus::Block, 5000);
-    if (reply.type() != QDBusMessage::ReplyMessage)
-        return QVariant();
-    return reply.arguments().value(0, true);
+    return reply.type() == QDBusMessage::ReplyMessage ? reply.arguments().value(0, true) : QVariant();
 }
 
-QVariant callSim(const QString &method, const QVariantList &arguments = QVariantList())
+QVariant callSim(const QString &method, const QVariantList &arguments = {})
 {
-    return call(simName, QStringLiteral("/org/zelvit/Sim/Telepathy"), simName, method, arguments);
+    return call(simName, "/org/zelvit/Sim/Telepathy", simName, method, arguments);
 }
 
 QList<QStringList> records(const QString &method)
@@ -47,10 +45,10 @@ QList<QStringList> records(const QString &method)
     return result;
 }
 
-QStringList paths(const QString &property)
+QStringList paths(const QString &name)
 {
     QList<QDBusObjectPath> list;
-    call(managerName, managerPath, propertiesInterface, QStringLiteral("Get"), {managerName, property})
+    call(managerName, managerPath, propertiesInterface, "Get", {managerName, name})
             .value<QDBusVariant>().variant().value<QDBusArgument>() >> list;
     QStringList result;
     for (const QDBusObjectPath &path : list)
@@ -63,7 +61,7 @@ QStringList paths(const QString &property)
 QList<ChannelRequest> channelRequests()
 {
     QList<ChannelRequest> result;
-    for (const QStringList &entry : records(QStringLiteral("ChannelRequests")))
+    for (const QStringList &entry : records("ChannelRequests"))
         result << ChannelRequest{entry.value(0), entry.value(1), entry.value(2)};
     return result;
 }
@@ -71,48 +69,48 @@ QList<ChannelRequest> channelRequests()
 QList<SentText> sentTexts()
 {
     QList<SentText> result;
-    for (const QStringList &entry : records(QStringLiteral("SentTexts")))
+    for (const QStringList &entry : records("SentTexts"))
         result << SentText{entry.value(0), entry.value(1)};
     return result;
 }
 
 QList<QStringList> advertisedCapabilities()
 {
-    return records(QStringLiteral("AdvertisedCapabilities"));
+    return records("AdvertisedCapabilities");
 }
 
 bool clear()
 {
-    return callSim(QStringLiteral("Clear")).isValid();
+    return callSim("Clear").isValid();
 }
 
 bool failNextChannelRequest(const QString &errorName, const QString &errorMessage)
 {
-    return callSim(QStringLiteral("FailNextChannelRequest"), {errorName, errorMessage}).isValid();
+    return callSim("FailNextChannelRequest", {errorName, errorMessage}).isValid();
 }
 
 QStringList accountPaths()
 {
-    return paths(QStringLiteral("ValidAccounts")) + paths(QStringLiteral("InvalidAccounts"));
+    return paths("ValidAccounts") + paths("InvalidAccounts");
 }
 
 QString createAccount(const QString &manager, const QString &protocol, const QString &displayName,
                       const QVariantMap &parameters)
 {
-    const QVariantMap properties = {{accountInterface + QStringLiteral(".Enabled"), false}};
-    return call(managerName, managerPath, managerName, QStringLiteral("CreateAccount"),
+    const QVariantMap properties = {{accountInterface + ".Enabled", false}};
+    return call(managerName, managerPath, managerName, "CreateAccount",
                 {manager, protocol, displayName, parameters, properties})
         .value<QDBusObjectPath>().path();
 }
 
 bool removeAccount(const QString &path)
 {
-    return call(managerName, path, accountInterface, QStringLiteral("Remove")).isValid();
+    return call(managerName, path, accountInterface, "Remove").isValid();
 }
 
 QVariant accountProperty(const QString &path, const QString &name)
 {
-    return call(managerName, path, propertiesInterface, QStringLiteral("Get"), {accountInterface, name})
+    return call(managerName, path, propertiesInterface, "Get", {accountInterface, name})
         .value<QDBusVariant>().variant();
 }
 
