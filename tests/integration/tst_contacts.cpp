@@ -18,15 +18,6 @@ std::atomic<int> liveContacts{0};
 void (*baseConstructed)(GObject *) = nullptr;
 void (*baseFinalize)(GObject *) = nullptr;
 
-void countLiveContacts()
-{
-    auto *objectClass = G_OBJECT_CLASS(g_type_class_ref(E_TYPE_CONTACT));
-    baseConstructed = objectClass->constructed;
-    baseFinalize = objectClass->finalize;
-    objectClass->constructed = [](GObject *o) { ++liveContacts; baseConstructed(o); };
-    objectClass->finalize = [](GObject *o) { --liveContacts; baseFinalize(o); };
-}
-
 // Runs zelvit-seed-contacts; the text, if any, is a contacts file that replaces the book.
 bool seed(QStringList arguments, const QByteArray &text = {})
 {
@@ -60,7 +51,11 @@ class TestContacts : public QObject
 private slots:
     void initTestCase()
     {
-        countLiveContacts();
+        auto *objectClass = G_OBJECT_CLASS(g_type_class_ref(E_TYPE_CONTACT));
+        baseConstructed = objectClass->constructed;
+        baseFinalize = objectClass->finalize;
+        objectClass->constructed = [](GObject *o) { ++liveContacts; baseConstructed(o); };
+        objectClass->finalize = [](GObject *o) { --liveContacts; baseFinalize(o); };
         QVERIFY(seed({}, "Борис Иванов; +79031112233, +74959876543\n"
                          "; +79260000001\n"
                          "Carol Smith; +447700900123; sip:carol@sip.example.org, sip:carol.work@sip.example.org\n"

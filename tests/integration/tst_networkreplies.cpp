@@ -1,7 +1,5 @@
 // How NetworkManager turns the operator's replies, served by the simulated
-// operator over HTTP, into its outcome signals, including replies that never
-// come whole.
-
+// operator over HTTP, into its outcome signals, also when no whole reply comes.
 #include "app/logmanager.h"
 #include "net/networkmanager.h"
 #include "settings/virtualcardsettings.h"
@@ -17,17 +15,15 @@
 
 // Every outcome signal of one NetworkManager as "name:arguments", in order,
 // and the number of replies it has handled.
-class Outcomes
+struct Outcomes
 {
-public:
     explicit Outcomes(NetworkManager *manager)
     {
         using M = NetworkManager;
         const auto record = [this, manager](auto signal, const char *name) {
             QObject::connect(manager, signal, manager, [this, name](const auto &...arguments) {
-                const QStringList values{ arguments... };
-                events << QLatin1String(name)
-                                + (sizeof...(arguments) ? ':' + values.join(',') : QString());
+                const QStringList values{arguments...};
+                events << name + (sizeof...(arguments) ? ':' + values.join(',') : QString());
             });
         };
         record(&M::getBalanceFinishedSignal, "balance");
@@ -55,180 +51,153 @@ public:
 class NetworkRepliesTest : public QObject
 {
     Q_OBJECT
-
-private slots:
-    void initTestCase();
-    void init();
-    void replyGivesOutcome_data();
-    void replyGivesOutcome();
-    void malformedBalanceLogsParserErrorThenFails();
-    void issuedPinIsMaskedInTheActivityLog();
-    void unfinishedReplyTakesTheEmptyBodyPath_data();
-    void unfinishedReplyTakesTheEmptyBodyPath();
-
-private:
-    void send(NetworkManager *target, const QString &kind);
-    QStringList outcomeOf(const QString &kind, const QByteArray &body);
-
     OperatorSim sim;
     VirtualCardSettings card;
     std::unique_ptr<NetworkManager> manager;
     std::unique_ptr<Outcomes> outcomes;
-};
 
-void NetworkRepliesTest::initTestCase()
-{
-    QVERIFY(PrivateFiles::ensureDirectory(TestFiles::settingsDir()));
-    QVERIFY(sim.start());
-    card.cardNumber = QStringLiteral("1000200030");
-    card.pin = QStringLiteral("1234");
-    card.telephoneNumber = QStringLiteral("79160000001");
-    IcdHandler::internetConnected = true;
-    manager = std::make_unique<NetworkManager>(&card, nullptr, sim.endpoints());
-    outcomes = std::make_unique<Outcomes>(manager.get());
-}
-
-void NetworkRepliesTest::init()
-{
-    outcomes->events.clear();
-    outcomes->handled = 0;
-    LogManager::writeLog(QStringLiteral("test start"), true, true);
-}
-
-// The callback's platform checks are covered with the requests.
-void NetworkRepliesTest::send(NetworkManager *target, const QString &kind)
-{
-    if (kind == QLatin1String("balance"))
-        QVERIFY(target->getBalance());
-    else if (kind == QLatin1String("callback"))
-        QVERIFY(target->httpCall(QStringLiteral("79161234567"), false));
-    else if (kind == QLatin1String("message"))
-        QVERIFY(target->httpSendSms(QStringLiteral("Hi"), card.telephoneNumber,
-                                    QStringLiteral("79162223344"), card.pin));
-    else
-        QVERIFY(target->getCardNumber(QStringLiteral("79160000001")));
-}
-
-QStringList NetworkRepliesTest::outcomeOf(const QString &kind, const QByteArray &body)
-{
-    if (!sim.answerNext(body))
-        return { QStringLiteral("simulator did not take the order") };
-    send(manager.get(), kind);
-    if (!QTest::qWaitFor([this] { return outcomes->handled == 1; }))
-        return { QStringLiteral("no reply handled") };
-    return outcomes->events;
-}
-
-void NetworkRepliesTest::replyGivesOutcome_data()
-{
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QByteArray>("body");
-    QTest::addColumn<QStringList>("expected");
-    const auto row = [](const char *name, const char *kind, const QByteArray &body,
-                        const QStringList &expected) {
-        QTest::newRow(name) << QString::fromLatin1(kind) << body << expected;
-    };
-    row("callback 000", "callback", "000", { "callOk:000" });
-    row("callback 0000", "callback", "0000", { "callError:0000" });
-    row("callback leading blank", "callback", " 000", { "callError: 000" });
-    row("callback line feed", "callback", "000\n", { "callError:000\n" });
-    row("callback text ends at NUL", "callback", QByteArray("000\0x", 5), { "callError:000" });
-    row("callback empty", "callback", {}, { "callError:" });
-
-    const char *codes[] = { "200", "500", "501", "502", "503", "505" };
-    for (const char *code : codes) {
-        const QByteArray body = "Response_Code=" + QByteArray(code) + "\r\nResponse_Text=x";
-        const QString name = qstrcmp(code, "200") ? QStringLiteral("sms") + code : "smsOk";
-        row(code, "message", body, { name + ':' + body });
+    // The callback's platform checks are covered with the requests.
+    bool send(NetworkManager *target, const QString &kind)
+    {
+        if (kind == "balance")
+            return target->getBalance();
+        if (kind == "callback")
+            return target->httpCall("79161234567", false);
+        if (kind == "message")
+            return target->httpSendSms("Hi", card.telephoneNumber, "79162223344", card.pin);
+        return target->getCardNumber("79160000001");
     }
-    row("message marker case", "message", "response_code=503", { "sms503:response_code=503" });
-    row("message 200 wins over 505 before it", "message", "Response_Code=505 Response_Code=200",
-        { "smsOk:Response_Code=505 Response_Code=200" });
-    row("message 500 wins over 503", "message", "Response_Code=503;Response_Code=500",
-        { "sms500:Response_Code=503;Response_Code=500" });
-    row("message unknown marker", "message", "Response_Code=404", { "smsError:Response_Code=404" });
-    row("message empty", "message", {}, { "smsError:" });
 
-    row("balance trimmed", "balance", "<R><BALANCE>\n 12.50 \n</BALANCE></R>", { "balance:12.50" });
-    row("balance nested", "balance", "<R><A x='1'><B><BALANCE>7</BALANCE></B></A></R>",
-        { "balance:7" });
-    row("balance 101", "balance", "<R><RETURN-CODE>101</RETURN-CODE></R>", { "balanceError" });
-    row("balance 102 nested", "balance", "<R><S><RETURN-CODE>102</RETURN-CODE></S></R>",
-        { "balanceError" });
-    row("balance blank 101 only logged", "balance", "<R><RETURN-CODE> 101</RETURN-CODE></R>", {});
-    row("balance code ends its level only", "balance",
-        "<R><S><BALANCE>5</BALANCE><RETURN-CODE>101</RETURN-CODE><BALANCE>6</BALANCE></S>"
-        "<BALANCE>8</BALANCE></R>",
-        { "balance:5", "balanceError", "balance:8" });
-    row("balance tag is case-sensitive", "balance", "<R><balance>3</balance></R>", {});
-    row("balance empty", "balance", {}, { "balanceError" });
+    QStringList outcomeOf(const QString &kind, const QByteArray &body)
+    {
+        if (!sim.answerNext(body) || !send(manager.get(), kind))
+            return {"not sent"};
+        if (!QTest::qWaitFor([this] { return outcomes->handled == 1; }))
+            return {"no reply handled"};
+        return outcomes->events;
+    }
 
-    row("card success", "card", "<status>Success</status><num> 777 </num><pin>0042</pin>",
-        { "cardOk:777,0042" });
-    row("card success without values", "card", "<status> Success </status>", { "cardOk:," });
-    row("card fail", "card", "<status>Fail</status><num>1</num>", { "cardFail" });
-    row("card fail stops the scan", "card", "<status>Fail</status><status>Success</status>",
-        { "cardFail" });
-    row("card without status", "card", "<num>1</num><pin>2</pin>", { "cardFail" });
-    row("card pending", "card", "<status>Pending</status>", {});
-    row("card status is case-sensitive", "card", "<status>success</status>", {});
-    row("card nested status not seen", "card", "<x><status>Success</status></x>", { "cardFail" });
-    row("card malformed", "card", "<status>Success</status><num>", { "cardFail" });
-    row("card empty", "card", {}, { "cardFail" });
-}
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(PrivateFiles::ensureDirectory(TestFiles::settingsDir()));
+        QVERIFY(sim.start());
+        card.cardNumber = "1000200030";
+        card.pin = "1234";
+        card.telephoneNumber = "79160000001";
+        IcdHandler::internetConnected = true;
+        manager = std::make_unique<NetworkManager>(&card, nullptr, sim.endpoints());
+        outcomes = std::make_unique<Outcomes>(manager.get());
+    }
 
-void NetworkRepliesTest::replyGivesOutcome()
-{
-    QFETCH(QString, kind);
-    QFETCH(QByteArray, body);
-    QFETCH(QStringList, expected);
-    QCOMPARE(outcomeOf(kind, body), expected);
-    QVERIFY(TestFiles::activityLog().contains(" - dataSize=" + QByteArray::number(body.size()) + '\n'));
-}
+    void init()
+    {
+        outcomes->events.clear();
+        outcomes->handled = 0;
+        LogManager::writeLog("test start", true, true);
+    }
 
-void NetworkRepliesTest::malformedBalanceLogsParserErrorThenFails()
-{
-    QCOMPARE(outcomeOf(QStringLiteral("balance"), "<R><BALANCE>1</R>"), QStringList{ "balanceError" });
-    const QString log = QString::fromUtf8(TestFiles::activityLog());
-    QVERIFY(log.contains(QRegularExpression(
-            QStringLiteral(" - errors: msg=\\S.*\n\rline=1\n\rcolumn=\\d+\n"))));
-}
+    void replyGivesOutcome_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QStringList>("expected");
+        const auto row = [](const char *name, const char *kind, const QByteArray &body, const QStringList &expected) {
+            QTest::newRow(name) << QString(kind) << body << expected;
+        };
+        row("callback 000", "callback", "000", {"callOk:000"});
+        row("callback 0000", "callback", "0000", {"callError:0000"});
+        row("callback leading blank", "callback", " 000", {"callError: 000"});
+        row("callback line feed", "callback", "000\n", {"callError:000\n"});
+        row("callback text ends at NUL", "callback", QByteArray("000\0x", 5), {"callError:000"});
+        row("callback empty", "callback", {}, {"callError:"});
 
-void NetworkRepliesTest::issuedPinIsMaskedInTheActivityLog()
-{
-    QCOMPARE(outcomeOf(QStringLiteral("card"), "<status>Success</status><num>777</num><pin>97531</pin>"),
-             QStringList{ "cardOk:777,97531" });
-    const QByteArray log = TestFiles::activityLog();
-    QVERIFY2(!log.contains("97531"), log.constData());
-    QVERIFY(log.contains("<pin>****</pin>"));
-}
+        for (const char *code : {"200", "500", "501", "502", "503", "505"}) {
+            const QByteArray body = "Response_Code=" + QByteArray(code) + "\r\nResponse_Text=x";
+            row(code, "message", body, {(qstrcmp(code, "200") ? "sms" + QString(code) : "smsOk") + ':' + body});
+        }
+        row("message marker case", "message", "response_code=503", {"sms503:response_code=503"});
+        row("message 200 wins over 505 before it", "message", "Response_Code=505 Response_Code=200",
+            {"smsOk:Response_Code=505 Response_Code=200"});
+        row("message 500 wins over 503", "message", "Response_Code=503;Response_Code=500",
+            {"sms500:Response_Code=503;Response_Code=500"});
+        row("message unknown marker", "message", "Response_Code=404", {"smsError:Response_Code=404"});
+        row("message empty", "message", {}, {"smsError:"});
 
-void NetworkRepliesTest::unfinishedReplyTakesTheEmptyBodyPath_data()
-{
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<bool>("stalled");
-    QTest::addColumn<QStringList>("expected");
-    QTest::newRow("stalled balance") << "balance" << true << QStringList{ "balanceError" };
-    QTest::newRow("stalled callback") << "callback" << true << QStringList{ "callError:" };
-    QTest::newRow("dropped balance") << "balance" << false << QStringList{ "balanceError" };
-    QTest::newRow("dropped callback") << "callback" << false << QStringList{ "callError:" };
-    QTest::newRow("dropped message") << "message" << false << QStringList{ "smsError:" };
-    QTest::newRow("dropped card") << "card" << false << QStringList{ "cardFail" };
-}
+        row("balance trimmed", "balance", "<R><BALANCE>\n 12.50 \n</BALANCE></R>", {"balance:12.50"});
+        row("balance nested", "balance", "<R><A x='1'><B><BALANCE>7</BALANCE></B></A></R>", {"balance:7"});
+        row("balance 101", "balance", "<R><RETURN-CODE>101</RETURN-CODE></R>", {"balanceError"});
+        row("balance 102 nested", "balance", "<R><S><RETURN-CODE>102</RETURN-CODE></S></R>", {"balanceError"});
+        row("balance blank 101 only logged", "balance", "<R><RETURN-CODE> 101</RETURN-CODE></R>", {});
+        row("balance code ends its level only", "balance",
+            "<R><S><BALANCE>5</BALANCE><RETURN-CODE>101</RETURN-CODE><BALANCE>6</BALANCE></S>"
+            "<BALANCE>8</BALANCE></R>",
+            {"balance:5", "balanceError", "balance:8"});
+        row("balance tag is case-sensitive", "balance", "<R><balance>3</balance></R>", {});
+        row("balance empty", "balance", {}, {"balanceError"});
 
-void NetworkRepliesTest::unfinishedReplyTakesTheEmptyBodyPath()
-{
-    QFETCH(QString, kind);
-    QFETCH(bool, stalled);
-    QFETCH(QStringList, expected);
-    // Only the stalled request may end by the time-out, shortened to keep the test quick.
-    NetworkManager target(&card, nullptr, sim.endpoints(stalled ? 300 : 30000));
-    Outcomes seen(&target);
-    QVERIFY(stalled ? sim.delayNext(5000) : sim.dropNext());
-    send(&target, kind);
-    QTRY_COMPARE_WITH_TIMEOUT(seen.handled, 1, 2000);
-    QCOMPARE(seen.events, expected);
-}
+        row("card success", "card", "<status>Success</status><num> 777 </num><pin>0042</pin>", {"cardOk:777,0042"});
+        row("card success without values", "card", "<status> Success </status>", {"cardOk:,"});
+        row("card fail", "card", "<status>Fail</status><num>1</num>", {"cardFail"});
+        row("card fail stops the scan", "card", "<status>Fail</status><status>Success</status>", {"cardFail"});
+        row("card without status", "card", "<num>1</num><pin>2</pin>", {"cardFail"});
+        row("card pending", "card", "<status>Pending</status>", {});
+        row("card status is case-sensitive", "card", "<status>success</status>", {});
+        row("card nested status not seen", "card", "<x><status>Success</status></x>", {"cardFail"});
+        row("card malformed", "card", "<status>Success</status><num>", {"cardFail"});
+        row("card empty", "card", {}, {"cardFail"});
+    }
+
+    void replyGivesOutcome()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QByteArray, body);
+        QTEST(outcomeOf(kind, body), "expected");
+        QVERIFY(TestFiles::activityLog().contains(" - dataSize=" + QByteArray::number(body.size()) + '\n'));
+    }
+
+    void malformedBalanceLogsParserErrorThenFails()
+    {
+        QCOMPARE(outcomeOf("balance", "<R><BALANCE>1</R>"), QStringList{"balanceError"});
+        const QString log = TestFiles::activityLog();
+        QVERIFY(log.contains(QRegularExpression(" - errors: msg=\\S.*\n\rline=1\n\rcolumn=\\d+\n")));
+    }
+
+    void issuedPinIsMaskedInTheActivityLog()
+    {
+        QCOMPARE(outcomeOf("card", "<status>Success</status><num>777</num><pin>97531</pin>"),
+                 QStringList{"cardOk:777,97531"});
+        const QByteArray log = TestFiles::activityLog();
+        QVERIFY2(!log.contains("97531"), log.constData());
+        QVERIFY(log.contains("<pin>****</pin>"));
+    }
+
+    void unfinishedReplyTakesTheEmptyBodyPath_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("stalled");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("stalled balance") << "balance" << true << QStringList{"balanceError"};
+        QTest::newRow("stalled callback") << "callback" << true << QStringList{"callError:"};
+        QTest::newRow("dropped balance") << "balance" << false << QStringList{"balanceError"};
+        QTest::newRow("dropped callback") << "callback" << false << QStringList{"callError:"};
+        QTest::newRow("dropped message") << "message" << false << QStringList{"smsError:"};
+        QTest::newRow("dropped card") << "card" << false << QStringList{"cardFail"};
+    }
+
+    void unfinishedReplyTakesTheEmptyBodyPath()
+    {
+        QFETCH(QString, kind);
+        QFETCH(bool, stalled);
+        // Only the stalled request may end by the time-out, shortened to keep the test quick.
+        NetworkManager target(&card, nullptr, sim.endpoints(stalled ? 300 : 30000));
+        Outcomes seen(&target);
+        QVERIFY(stalled ? sim.delayNext(5000) : sim.dropNext());
+        QVERIFY(send(&target, kind));
+        QTRY_COMPARE_WITH_TIMEOUT(seen.handled, 1, 2000);
+        QTEST(seen.events, "expected");
+    }
+};
 
 QTEST_GUILESS_MAIN(NetworkRepliesTest)
 #include "tst_networkreplies.moc"

@@ -11,16 +11,10 @@ static const int timeoutMs = 5000;
 
 QString OperatorSim::Request::field(const QString &key) const
 {
-    for (const auto &pair : fields) {
+    for (const auto &pair : fields)
         if (pair.first == key)
             return pair.second;
-    }
     return QString();
-}
-
-OperatorSim::OperatorSim()
-{
-    mProcess.setProcessChannelMode(QProcess::ForwardedErrorChannel);
 }
 
 OperatorSim::~OperatorSim()
@@ -31,22 +25,21 @@ OperatorSim::~OperatorSim()
 
 bool OperatorSim::start(const QList<Card> &cards)
 {
-    QStringList arguments{ QStringLiteral("--exit-with-parent") };
+    QStringList arguments{"--exit-with-parent"};
     for (const Card &card : cards)
-        arguments << QStringLiteral("--card")
-                  << QStringList{ card.number, card.pin, card.balance, card.owner }.join(':');
-    mProcess.start(qEnvironmentVariable("ZELVIT_BIN_DIR") + QStringLiteral("/zelvit-operator-sim"),
-                   arguments);
+        arguments << "--card" << QStringList{card.number, card.pin, card.balance, card.owner}.join(':');
+    mProcess.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    mProcess.start(qEnvironmentVariable("ZELVIT_BIN_DIR") + "/zelvit-operator-sim", arguments);
     // The first line names the ports it bound.
     while (!mProcess.canReadLine() && mProcess.waitForReadyRead(timeoutMs)) {
     }
     mPorts = QJsonDocument::fromJson(mProcess.readLine()).object();
-    return mPorts.value(QStringLiteral("control")).toInt() != 0;
+    return mPorts.value("control").toInt() != 0;
 }
 
 OperatorEndpoints OperatorSim::endpoints(int transferTimeoutMs) const
 {
-    const QString host = QStringLiteral("http://127.0.0.1");
+    const QString host = "http://127.0.0.1";
     const auto port = [this](const char *service) {
         return QString::number(mPorts.value(QLatin1String(service)).toInt());
     };
@@ -62,14 +55,14 @@ QList<OperatorSim::Request> OperatorSim::requests()
     while ((end = mPending.indexOf('\n')) >= 0) {
         const QJsonObject line = QJsonDocument::fromJson(mPending.left(end)).object();
         mPending.remove(0, end + 1);
-        if (line.value(QStringLiteral("event")).toString() != QLatin1String("request"))
+        if (line.value("event").toString() != "request")
             continue;
         const auto text = [&line](const char *key) {
             return line.value(QLatin1String(key)).toString();
         };
         Request request{ text("service"), text("method"), text("path"),
                          text("query").toUtf8(), text("body").toUtf8(), {}, text("text") };
-        for (const QJsonValue &pair : line.value(QStringLiteral("fields")).toArray())
+        for (const QJsonValue &pair : line.value("fields").toArray())
             request.fields.append({ pair[0].toString(), pair[1].toString() });
         mRequests.append(request);
     }
@@ -87,7 +80,7 @@ bool OperatorSim::order(const QByteArray &form, const QString &service)
     // delivered while a test steers the simulator.
     const QByteArray body = form + "&service=" + QUrl::toPercentEncoding(service);
     QTcpSocket socket;
-    socket.connectToHost(QHostAddress::LocalHost, quint16(mPorts.value(QStringLiteral("control")).toInt()));
+    socket.connectToHost(QHostAddress::LocalHost, quint16(mPorts.value("control").toInt()));
     if (!socket.waitForConnected(timeoutMs))
         return false;
     socket.write("POST /next HTTP/1.1\r\nHost: 127.0.0.1\r\nConnection: close\r\n"
@@ -96,19 +89,4 @@ bool OperatorSim::order(const QByteArray &form, const QString &service)
     while (socket.state() == QAbstractSocket::ConnectedState && socket.waitForReadyRead(timeoutMs)) {
     }
     return socket.readAll().startsWith("HTTP/1.1 200");
-}
-
-bool OperatorSim::answerNext(const QByteArray &body, const QString &service)
-{
-    return order("body=" + body.toPercentEncoding(), service);
-}
-
-bool OperatorSim::delayNext(int milliseconds, const QString &service)
-{
-    return order("delay=" + QByteArray::number(milliseconds), service);
-}
-
-bool OperatorSim::dropNext(const QString &service)
-{
-    return order("drop=1", service);
 }

@@ -3,12 +3,9 @@
 
 #include "net/operatorendpoints.h"
 
-#include <QByteArray>
 #include <QJsonObject>
-#include <QList>
 #include <QPair>
 #include <QProcess>
-#include <QString>
 
 // Runs $ZELVIT_BIN_DIR/zelvit-operator-sim on free loopback ports for one test
 // and stops it when destroyed. Without orders each service answers from the
@@ -38,7 +35,6 @@ public:
         QString field(const QString &key) const;
     };
 
-    OperatorSim();
     ~OperatorSim();
 
     bool start(const QList<Card> &cards = {});
@@ -51,9 +47,15 @@ public:
 
     // Orders for the next request of `service` (empty: of any service),
     // used in the order given.
-    bool answerNext(const QByteArray &body, const QString &service = QString());
-    bool delayNext(int milliseconds, const QString &service = QString());
-    bool dropNext(const QString &service = QString());
+    bool answerNext(const QByteArray &body, const QString &service = {})
+    {
+        return order("body=" + body.toPercentEncoding(), service);
+    }
+    bool delayNext(int milliseconds, const QString &service = {})
+    {
+        return order("delay=" + QByteArray::number(milliseconds), service);
+    }
+    bool dropNext(const QString &service = {}) { return order("drop=1", service); }
 
 private:
     bool order(const QByteArray &form, const QString &service);
