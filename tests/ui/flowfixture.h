@@ -30,16 +30,16 @@ protected:
     // The default card with exactly the named connection choices on, e.g. "intRoum intRoumSms".
     static FlowSettings situation(const QString &choices)
     {
-        const QStringList on = choices.split(QLatin1Char(' '));
+        const QStringList on = choices.split(' ');
         FlowSettings s;
-        s.homeNet = on.contains(QLatin1String("homeNet"));
-        s.homeNetTone = on.contains(QLatin1String("homeNetTone"));
-        s.homeNetGprsEdgeWifi = on.contains(QLatin1String("homeNetGprsEdgeWifi"));
-        s.natRoum = on.contains(QLatin1String("natRoum"));
-        s.intRoum = on.contains(QLatin1String("intRoum"));
-        s.intRoumGprsEdgeWifi = on.contains(QLatin1String("intRoumGprsEdgeWifi"));
-        s.intRoumSms = on.contains(QLatin1String("intRoumSms"));
-        s.sip = on.contains(QLatin1String("sip"));
+        s.homeNet = on.contains("homeNet");
+        s.homeNetTone = on.contains("homeNetTone");
+        s.homeNetGprsEdgeWifi = on.contains("homeNetGprsEdgeWifi");
+        s.natRoum = on.contains("natRoum");
+        s.intRoum = on.contains("intRoum");
+        s.intRoumGprsEdgeWifi = on.contains("intRoumGprsEdgeWifi");
+        s.intRoumSms = on.contains("intRoumSms");
+        s.sip = on.contains("sip");
         return s;
     }
 
@@ -82,7 +82,7 @@ protected:
 
     static inline const QStringList smsAccessNumbers = {
         ZELVIT_SMS_ACCESS_NUMBER_1, ZELVIT_SMS_ACCESS_NUMBER_2, ZELVIT_SMS_ACCESS_NUMBER_3};
-    static inline const QString noConnection = QStringLiteral("There is no connection.");
+    static inline const QString noConnection = "There is no connection.";
     OperatorSim operatorSim;
     std::unique_ptr<MainWindow> window;
     std::unique_ptr<ModalAnswerer> boxes;
@@ -91,7 +91,7 @@ protected slots:
     void initTestCase()
     {
         const FlowSettings s;
-        QVERIFY(operatorSim.start({{s.cardNumber, s.pin, QStringLiteral("25.00"), cardOwner}}));
+        QVERIFY(operatorSim.start({{s.cardNumber, s.pin, "25.00", cardOwner}}));
         icd.reset(new IcdHandler);
     }
 

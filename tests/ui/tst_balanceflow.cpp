@@ -4,12 +4,17 @@
 
 namespace {
 enum Way { Tone, Text, Web };
-const QString homeWeb = QStringLiteral("homeNet homeNetGprsEdgeWifi");
+const QString homeWeb = "homeNet homeNetGprsEdgeWifi";
 QByteArray returnCode(const char *code)
 {
     return QByteArray("<RESPONSE><RETURN-CODE>") + code + "</RETURN-CODE></RESPONSE>";
 }
+
+struct Query { QString choices; Way way; QByteArray reply; QString shown; };
+struct Unreachable { QString choices; bool registered, online; };
 }
+Q_DECLARE_METATYPE(Query)
+Q_DECLARE_METATYPE(Unreachable)
 
 class BalanceFlowTest : public FlowFixture
 {
@@ -18,52 +23,46 @@ class BalanceFlowTest : public FlowFixture
 private slots:
     void settingsChooseTheWay_data()
     {
-        QTest::addColumn<QString>("choices");
-        QTest::addColumn<int>("way");
-        QTest::addColumn<QByteArray>("reply");
-        QTest::addColumn<QString>("shown");
+        QTest::addColumn<Query>("row");
         // The first row's dial string is the one activityLogMasksPin looks for.
-        QTest::newRow("home tone") << "homeNet homeNetTone" << int(Tone) << QByteArray() << "";
-        QTest::newRow("home, no tone: national roaming") << "homeNet natRoum" << int(Tone) << QByteArray() << "";
-        QTest::newRow("abroad by text") << "intRoum intRoumSms" << int(Text) << QByteArray() << "";
-        QTest::newRow("home web") << homeWeb << int(Web) << QByteArray() << "25.00";
-        QTest::newRow("abroad web, padded balance") << "intRoum intRoumGprsEdgeWifi" << int(Web)
-            << QByteArray("<RESPONSE><BALANCE> 12.50 </BALANCE></RESPONSE>") << "12.50";
-        QTest::newRow("web, unknown card") << homeWeb << int(Web) << returnCode("101") << "Error...";
-        QTest::newRow("web, wrong PIN") << homeWeb << int(Web) << returnCode("102") << "Error...";
+        QTest::newRow("home tone") << Query{"homeNet homeNetTone", Tone, {}, ""};
+        QTest::newRow("home, no tone: national roaming") << Query{"homeNet natRoum", Tone, {}, ""};
+        QTest::newRow("abroad by text") << Query{"intRoum intRoumSms", Text, {}, ""};
+        QTest::newRow("home web") << Query{homeWeb, Web, {}, "25.00"};
+        QTest::newRow("abroad web, padded balance")
+            << Query{"intRoum intRoumGprsEdgeWifi", Web, "<RESPONSE><BALANCE> 12.50 </BALANCE></RESPONSE>", "12.50"};
+        QTest::newRow("web, unknown card") << Query{homeWeb, Web, returnCode("101"), "Error..."};
+        QTest::newRow("web, wrong PIN") << Query{homeWeb, Web, returnCode("102"), "Error..."};
     }
 
     void settingsChooseTheWay()
     {
-        QFETCH(QString, choices);
-        QFETCH(int, way);
-        QFETCH(QByteArray, reply);
-        QFETCH(QString, shown);
-        FlowSettings settings = situation(choices);
+        QFETCH(Query, row);
+        FlowSettings settings = situation(row.choices);
         // An open cellular channel to an earlier row's dial string would be
         // reused without a new request: each row dials its own.
-        static int row = 0;
-        settings.accessNumber = QStringLiteral("+7800555001") + QString::number(row++);
+        static int rowNumber = 0;
+        settings.accessNumber = "+7800555001" + QString::number(rowNumber++);
         const int requestsBefore = operatorSim.requests().size();
-        if (!reply.isEmpty())
-            QVERIFY(operatorSim.answerNext(reply, QStringLiteral("balance")));
+        if (!row.reply.isEmpty())
+            QVERIFY(operatorSim.answerNext(row.reply, "balance"));
         open(settings);
         click("balanceButton");
 
-        if (way == Tone) {
+        if (row.way == Tone) {
             QTRY_COMPARE(targets("ring"), QStringList{settings.accessNumber + "p02" + settings.pin + "*"});
             QCOMPARE(page(), 0);
-        } else if (way == Text) {
+        } else if (row.way == Text) {
             QCOMPARE(boxes->boxTexts, QStringList{"Query of balance sent, look balance in incoming SMS."});
             QTRY_COMPARE(TelepathySim::sentTexts().size(), 1);
             QVERIFY(smsAccessNumbers.contains(TelepathySim::sentTexts().first().receiver));
             QCOMPARE(TelepathySim::sentTexts().first().text, "bal " + settings.pin);
         } else {
-            QCOMPARE(find<QLineEdit>("balanceValEdit")->text(), QStringLiteral("Loading..."));
+            QCOMPARE(find<QLineEdit>("balanceValEdit")->text(), "Loading...");
             QCOMPARE(page(), 4);
-            QTRY_COMPARE(find<QLineEdit>("balanceValEdit")->text(), shown);
+            QTRY_COMPARE(find<QLineEdit>("balanceValEdit")->text(), row.shown);
             QVERIFY(operatorSim.waitForRequests(requestsBefore + 1));
-            QCOMPARE(operatorSim.requests().at(requestsBefore).field("OPERATION"), QStringLiteral("GET-BALANCE"));
+            QCOMPARE(operatorSim.requests().at(requestsBefore).field("OPERATION"), "GET-BALANCE");
             QVERIFY(TelepathySim::channelRequests().isEmpty());
         }
         QVERIFY(HandsetSim::notices().isEmpty());
@@ -71,23 +70,19 @@ private slots:
 
     void noConnectionSendsNothing_data()
     {
-        QTest::addColumn<QString>("choices");
-        QTest::addColumn<bool>("registered");
-        QTest::addColumn<bool>("online");
-        QTest::newRow("tone, not registered") << "homeNet homeNetTone" << false << true;
-        QTest::newRow("text, not registered") << "intRoum intRoumSms" << false << true;
-        QTest::newRow("web, off line") << homeWeb << true << false;
+        QTest::addColumn<Unreachable>("row");
+        QTest::newRow("tone, not registered") << Unreachable{"homeNet homeNetTone", false, true};
+        QTest::newRow("text, not registered") << Unreachable{"intRoum intRoumSms", false, true};
+        QTest::newRow("web, off line") << Unreachable{homeWeb, true, false};
     }
 
     void noConnectionSendsNothing()
     {
-        QFETCH(QString, choices);
-        QFETCH(bool, registered);
-        QFETCH(bool, online);
-        QVERIFY(HandsetSim::setRegistered(registered));
-        setOnline(online);
+        QFETCH(Unreachable, row);
+        QVERIFY(HandsetSim::setRegistered(row.registered));
+        setOnline(row.online);
         const int requestsBefore = operatorSim.requests().size();
-        open(situation(choices));
+        open(situation(row.choices));
         click("balanceButton");
 
         QCOMPARE(HandsetSim::notices(), QStringList{noConnection});

@@ -6,10 +6,16 @@
 
 namespace {
 const FlowSettings card;
-const QString home = QStringLiteral("homeNet homeNetTone");
-const QString sip = QStringLiteral("sip");
-const QString domain = QStringLiteral(ZELVIT_SIP_DOMAIN);
+const QString home = "homeNet homeNetTone";
+const QString sip = "sip";
+const QString domain = ZELVIT_SIP_DOMAIN;
+const QString sipFormat = "Incorrect phone number.\nFormat for SIP: sip:[number]\nFormat for Phone: [number]";
+
+struct Placed { QString choices; bool foreign; QString typed, target; };
+struct Refused { QString choices; bool registered, onlineAtOpen, onlineAtCall; QString typed, notice; };
 }
+Q_DECLARE_METATYPE(Placed)
+Q_DECLARE_METATYPE(Refused)
 
 class CallFlowTest : public FlowFixture
 {
@@ -33,82 +39,63 @@ class CallFlowTest : public FlowFixture
 private slots:
     void placedCallReachesStandIn_data()
     {
-        QTest::addColumn<QString>("choices");
-        QTest::addColumn<bool>("foreign");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("target");
+        QTest::addColumn<Placed>("row");
         const QString tone = card.accessNumber + "p03" + card.pin;
         const QString user = "sip:79160000000@" + domain;
-        QTest::newRow("tone at home") << home << false << "+79160000000" << tone + "*79160000000*";
-        QTest::newRow("tone in national roaming") << "natRoum" << false << "79160000000"
-                                                  << card.accessNumber + "p01" + card.pin + "*79160000000*";
-        QTest::newRow("tone, foreign box") << home << true << "37250000000" << tone + "*1037250000000*";
-        QTest::newRow("SIP number") << sip << false << " +79160000000 " << "79160000000@" + domain + ";client=phone";
-        QTest::newRow("SIP user") << sip << false << "sip:79160000000" << user;
-        QTest::newRow("SIP operator address") << sip << false << user << user;
+        QTest::newRow("tone at home") << Placed{home, false, "+79160000000", tone + "*79160000000*"};
+        QTest::newRow("tone in national roaming")
+            << Placed{"natRoum", false, "79160000000", card.accessNumber + "p01" + card.pin + "*79160000000*"};
+        QTest::newRow("tone, foreign box") << Placed{home, true, "37250000000", tone + "*1037250000000*"};
+        QTest::newRow("SIP number") << Placed{sip, false, " +79160000000 ", "79160000000@" + domain + ";client=phone"};
+        QTest::newRow("SIP user") << Placed{sip, false, "sip:79160000000", user};
+        QTest::newRow("SIP operator address") << Placed{sip, false, user, user};
     }
 
     void placedCallReachesStandIn()
     {
-        QFETCH(QString, choices);
-        QFETCH(bool, foreign);
-        QFETCH(QString, typed);
-        QFETCH(QString, target);
-        open(situation(choices));
-        if (choices == sip)
+        QFETCH(Placed, row);
+        open(situation(row.choices));
+        if (row.choices == sip)
             QVERIFY(sipAccountUp());
         QVERIFY(TelepathySim::clear());
-        call(typed, foreign);
+        call(row.typed, row.foreign);
 
-        QTRY_COMPARE(targets(choices == sip ? "sofiasip" : "ring"), QStringList{target});
+        QTRY_COMPARE(targets(row.choices == sip ? "sofiasip" : "ring"), QStringList{row.target});
         QVERIFY(HandsetSim::notices().isEmpty());
     }
 
     void refusedCallIsJournalledButNotDialled_data()
     {
-        QTest::addColumn<QString>("choices");
-        QTest::addColumn<bool>("registered");
-        QTest::addColumn<bool>("onlineAtOpen");
-        QTest::addColumn<bool>("onlineAtCall");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("notice");
-        QTest::newRow("5 digits") << home << true << true << true << "12345" << "Incorrect phone number.";
-        QTest::newRow("not registered") << home << false << true << true << "79160000000" << noConnection;
-        QTest::newRow("SIP off line") << sip << true << true << false << "79160000000" << noConnection;
-        QTest::newRow("SIP, other domain")
-            << sip << true << true << true << "sip:79160000000@sip.example.org"
-            << "Incorrect phone number.\nFormat for SIP: sip:[number]\nFormat for Phone: [number]";
+        QTest::addColumn<Refused>("row");
+        QTest::newRow("5 digits") << Refused{home, true, true, true, "12345", "Incorrect phone number."};
+        QTest::newRow("not registered") << Refused{home, false, true, true, "79160000000", noConnection};
+        QTest::newRow("SIP off line") << Refused{sip, true, true, false, "79160000000", noConnection};
+        QTest::newRow("SIP, other domain") << Refused{sip, true, true, true, "sip:79160000000@sip.example.org", sipFormat};
         QTest::newRow("SIP, host ending in the domain")
-            << sip << true << true << true << "sip:79160000000@x" + domain
-            << "Incorrect phone number.\nFormat for SIP: sip:[number]\nFormat for Phone: [number]";
-        QTest::newRow("SIP without account") << sip << true << false << true << "79160000000" << "";
+            << Refused{sip, true, true, true, "sip:79160000000@x" + domain, sipFormat};
+        QTest::newRow("SIP without account") << Refused{sip, true, false, true, "79160000000", ""};
     }
 
     void refusedCallIsJournalledButNotDialled()
     {
-        QFETCH(QString, choices);
-        QFETCH(bool, registered);
-        QFETCH(bool, onlineAtOpen);
-        QFETCH(bool, onlineAtCall);
-        QFETCH(QString, typed);
-        QFETCH(QString, notice);
-        QVERIFY(HandsetSim::setRegistered(registered));
-        setOnline(onlineAtOpen);
-        open(situation(choices));
-        if (choices == sip && onlineAtOpen)
+        QFETCH(Refused, row);
+        QVERIFY(HandsetSim::setRegistered(row.registered));
+        setOnline(row.onlineAtOpen);
+        open(situation(row.choices));
+        if (row.choices == sip && row.onlineAtOpen)
             QVERIFY(sipAccountUp());
-        else if (choices == sip) // Off line, the window keeps no SIP account.
+        else if (row.choices == sip) // Off line, the window keeps no SIP account.
             QTRY_COMPARE(HandsetSim::notices(), QStringList{noConnection});
-        setOnline(onlineAtCall);
+        setOnline(row.onlineAtCall);
         QVERIFY(HandsetSim::clearNotices() && TelepathySim::clear());
         const int recorded = Journal().getCallsAsStrList().size();
-        call(typed);
+        call(row.typed);
 
-        QCOMPARE(HandsetSim::notices(), notice.isEmpty() ? QStringList() : QStringList{notice});
+        QCOMPARE(HandsetSim::notices(), row.notice.isEmpty() ? QStringList() : QStringList{row.notice});
         const QStringList journal = Journal().getCallsAsStrList();
         QCOMPARE(journal.size(), recorded + 1);
-        QVERIFY(journal.first().startsWith(" (" + typed + "),  "));
-        if (notice.isEmpty()) // Without an account the call stops silently at its address.
+        QVERIFY(journal.first().startsWith(" (" + row.typed + "),  "));
+        if (row.notice.isEmpty()) // Without an account the call stops silently at its address.
             QVERIFY(TestFiles::activityLog().contains("callBySip() sipId = 79160000000@"));
         QTest::qWait(200);
         QVERIFY(TelepathySim::channelRequests().isEmpty());
@@ -117,7 +104,7 @@ private slots:
     void textCallbackAbroadGoesToAnAccessNumber()
     {
         open(situation("intRoum intRoumSms"));
-        call(QStringLiteral("+79160000000"));
+        call("+79160000000");
 
         QCOMPARE(boxes->boxTexts, QStringList{"Wait an incoming phone call from +79160000000."});
         QTRY_COMPARE(TelepathySim::sentTexts().size(), 1);
@@ -130,7 +117,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("reply");
         QTest::addColumn<QString>("box");
-        const QString error = QStringLiteral("There is error at the query of call.");
+        const QString error = "There is error at the query of call.";
         QTest::newRow("accepted") << QByteArray("000") << "Wait an incoming phone call from +79160000000.";
         QTest::newRow("refused") << QByteArray("105") << error;
         QTest::newRow("code with line break") << QByteArray("000\n") << error;
@@ -142,8 +129,8 @@ private slots:
         QFETCH(QString, box);
         open(situation("homeNet homeNetGprsEdgeWifi"));
         const int before = operatorSim.requests().size();
-        QVERIFY(operatorSim.answerNext(reply, QStringLiteral("callback")));
-        call(QStringLiteral("+79160000000"));
+        QVERIFY(operatorSim.answerNext(reply, "callback"));
+        call("+79160000000");
 
         QVERIFY(operatorSim.waitForRequests(before + 1));
         const OperatorSim::Request r = operatorSim.requests().at(before);

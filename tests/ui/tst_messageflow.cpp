@@ -2,13 +2,16 @@
 // what the simulated gateway received, and the gateway's answers.
 #include "tests/ui/flowfixture.h"
 
+struct Refused { QString text; bool withReceiver; QString notice; };
+Q_DECLARE_METATYPE(Refused)
+
 class MessageFlowTest : public FlowFixture
 {
     Q_OBJECT
 
 public:
     // The operator knows the own number without the foreign prefix it is stored with.
-    MessageFlowTest() : FlowFixture(QStringLiteral("37255512345")) {}
+    MessageFlowTest() : FlowFixture("37255512345") {}
 
 private:
     void addReceiver(const QString &typed)
@@ -34,7 +37,7 @@ private slots:
     {
         FlowFixture::init();
         FlowSettings settings;
-        settings.telephoneNumber = QStringLiteral("1037255512345");
+        settings.telephoneNumber = "1037255512345";
         open(settings);
         click("smsButton");
     }
@@ -42,53 +45,49 @@ private slots:
     void receiversAreListedOncePerLineAndDeletedWhenSelected()
     {
         for (const char *typed : {" +79160000000 ", "+79160000000", "79160000000", "7916-000000"})
-            addReceiver(QString::fromLatin1(typed));
+            addReceiver(typed);
         QCOMPARE(receivers(), (QStringList{"(+79160000000)", "(79160000000)"}));
-        QCOMPARE(receiversCount(), QStringLiteral("2"));
+        QCOMPARE(receiversCount(), "2");
         QCOMPARE(HandsetSim::notices(),
                  (QStringList{"Phone number was added.", "The same contact already exist in the list",
                               "Phone number was added.", "Incorrect phone number."}));
         // A refused number stays in the field for correction.
-        QCOMPARE(find<QLineEdit>("smsReceiverLineEdit")->text(), QStringLiteral("7916-000000"));
+        QCOMPARE(find<QLineEdit>("smsReceiverLineEdit")->text(), "7916-000000");
 
         click("smsContactsDeleteButton");
         QCOMPARE(receivers().size(), 2);
         find<QListWidget>("smsContactListWidget")->item(0)->setSelected(true);
         click("smsContactsDeleteButton");
         QCOMPARE(receivers(), QStringList{"(79160000000)"});
-        QCOMPARE(receiversCount(), QStringLiteral("1"));
+        QCOMPARE(receiversCount(), "1");
     }
 
     void sendChecksAreCombinedInOneNotice_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("withReceiver");
-        QTest::addColumn<QString>("notice");
-        const QString empty = QStringLiteral("- Enter message");
-        const QString tooLong = QStringLiteral("- Message size has to be less than 256 characters");
-        const QString none = QStringLiteral("- Select receivers for sending message");
-        QTest::newRow("nothing") << "  " << false << empty + "\n" + none;
-        QTest::newRow("no text") << "" << true << empty;
-        QTest::newRow("256 characters") << QString(256, 'x') << true << tooLong;
-        QTest::newRow("256 characters, no receivers") << QString(256, 'x') << false << tooLong + "\n" + none;
-        QTest::newRow("no receivers") << "Hello" << false << none;
+        QTest::addColumn<Refused>("row");
+        const QString empty = "- Enter message";
+        const QString tooLong = "- Message size has to be less than 256 characters";
+        const QString none = "- Select receivers for sending message";
+        QTest::newRow("nothing") << Refused{"  ", false, empty + "\n" + none};
+        QTest::newRow("no text") << Refused{"", true, empty};
+        QTest::newRow("256 characters") << Refused{QString(256, 'x'), true, tooLong};
+        QTest::newRow("256 characters, no receivers") << Refused{QString(256, 'x'), false, tooLong + "\n" + none};
+        QTest::newRow("no receivers") << Refused{"Hello", false, none};
     }
 
     void sendChecksAreCombinedInOneNotice()
     {
-        QFETCH(QString, text);
-        QFETCH(bool, withReceiver);
-        QFETCH(QString, notice);
-        if (withReceiver)
-            addReceiver(QStringLiteral("79160000000"));
+        QFETCH(Refused, row);
+        if (row.withReceiver)
+            addReceiver("79160000000");
         QVERIFY(HandsetSim::clearNotices());
         const int requestsBefore = operatorSim.requests().size();
-        send(text);
+        send(row.text);
 
-        QCOMPARE(HandsetSim::notices(), QStringList{notice});
+        QCOMPARE(HandsetSim::notices(), QStringList{row.notice});
         QCOMPARE(page(), 15);
-        QCOMPARE(find<QTextEdit>("smsTextEdit")->toPlainText(), text);
-        QCOMPARE(receivers().size(), withReceiver ? 1 : 0);
+        QCOMPARE(find<QTextEdit>("smsTextEdit")->toPlainText(), row.text);
+        QCOMPARE(receivers().size(), row.withReceiver ? 1 : 0);
         QTest::qWait(100);
         QCOMPARE(operatorSim.requests().size(), requestsBefore);
     }
@@ -96,7 +95,7 @@ private slots:
     void sendPostsNumbersWithoutPrefixesAndClears()
     {
         for (const char *typed : {"+79160000000", "1037250000000", "79101000000"})
-            addReceiver(QString::fromLatin1(typed));
+            addReceiver(typed);
         QVERIFY(HandsetSim::clearNotices());
         const QString text = QString(255, QChar(0x0436));
         const int requestsBefore = operatorSim.requests().size();
@@ -105,7 +104,7 @@ private slots:
         QCOMPARE(HandsetSim::notices(), QStringList{"Message has sended"});
         QCOMPARE(page(), 0);
         QVERIFY(receivers().isEmpty() && find<QTextEdit>("smsTextEdit")->toPlainText().isEmpty());
-        QCOMPARE(receiversCount(), QStringLiteral("0"));
+        QCOMPARE(receiversCount(), "0");
         QVERIFY(operatorSim.waitForRequests(requestsBefore + 1));
         const OperatorSim::Request r = operatorSim.requests().at(requestsBefore);
         QCOMPARE((QStringList{r.service, r.field("OPERATION"), r.field("NUMA"), r.field("NUMB"), r.field("PIN")}),
@@ -132,9 +131,9 @@ private slots:
     {
         QFETCH(QByteArray, reply);
         QFETCH(QString, box);
-        addReceiver(QStringLiteral("79160000000"));
-        QVERIFY(operatorSim.answerNext(reply, QStringLiteral("gateway")));
-        send(QStringLiteral("Hello"));
+        addReceiver("79160000000");
+        QVERIFY(operatorSim.answerNext(reply, "gateway"));
+        send("Hello");
         QTRY_COMPARE(boxes->boxTexts, QStringList{box});
     }
 };
