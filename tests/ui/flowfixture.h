@@ -92,7 +92,7 @@ protected slots:
     {
         const FlowSettings s;
         QVERIFY(operatorSim.start({{s.cardNumber, s.pin, "25.00", cardOwner}}));
-        icd.reset(new IcdHandler);
+        watchConnectivity(this);
     }
 
     void init()
@@ -111,7 +111,6 @@ protected slots:
 
 private:
     const QString cardOwner;
-    std::unique_ptr<IcdHandler> icd;
 };
 
 #endif

@@ -80,10 +80,7 @@ class SettingsPagesTest : public QObject
 private slots:
     void initTestCase()
     {
-        QApplication::setQuitOnLastWindowClosed(false);
-        auto *icd = new IcdHandler(this);
-        icd->requestState();
-        QTRY_VERIFY(IcdHandler::internetConnected);
+        watchConnectivity(this);
     }
 
     void init()

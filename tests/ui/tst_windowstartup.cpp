@@ -44,11 +44,7 @@ class WindowStartupTest : public QObject
 private slots:
     void initTestCase()
     {
-        // A closed test window must not end the test's event loops.
-        QApplication::setQuitOnLastWindowClosed(false);
-        auto *icd = new IcdHandler(this);
-        icd->requestState();
-        QTRY_VERIFY(IcdHandler::internetConnected);
+        watchConnectivity(this);
     }
 
     void init() { QDir(TestFiles::settingsDir()).removeRecursively(); }

@@ -3,13 +3,22 @@
 #include "settings/connectionsettings.h"
 #include "settings/settingsmanager.h"
 #include "settings/virtualcardsettings.h"
+#include "util/icdhandler.h"
 #include "util/privatefiles.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QStackedWidget>
+#include <QtTest>
 #include <QVariant>
+
+void watchConnectivity(QObject *owner)
+{
+    QApplication::setQuitOnLastWindowClosed(false);
+    new IcdHandler(owner);
+    QTRY_VERIFY(IcdHandler::internetConnected);
+}
 
 void storeCard(const QString &cardNumber, const QString &pin, const QString &telephoneNumber)
 {

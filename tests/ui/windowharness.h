@@ -10,6 +10,11 @@
 
 #include <QWidget>
 
+// Before the first window: closed test windows must not end the test's event
+// loops, and the connectivity flag follows the simulated handset, which starts
+// on line. The watcher lives as long as owner.
+void watchConnectivity(QObject *owner);
+
 // Writes the card record the window finds at start (empty fields stay empty).
 void storeCard(const QString &cardNumber, const QString &pin, const QString &telephoneNumber);
 
