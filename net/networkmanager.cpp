@@ -220,11 +220,15 @@ void NetworkManager::balanceReplyFinished(QNetworkReply *reply)
         emit getBalanceErrorSignal();
         return;
     }
-    walkBalance(document.documentElement());
+    // A document naming neither a balance nor a refusal is an error as well:
+    // the window waits for one outcome of every query.
+    if (!walkBalance(document.documentElement()))
+        emit getBalanceErrorSignal();
 }
 
-void NetworkManager::walkBalance(const QDomNode &node)
+bool NetworkManager::walkBalance(const QDomNode &node)
 {
+    bool answered = false;
     for (QDomNode child = node.firstChild(); !child.isNull(); child = child.nextSibling()) {
         const QDomElement element = child.toElement();
         if (!element.isNull()) {
@@ -233,17 +237,20 @@ void NetworkManager::walkBalance(const QDomNode &node)
                 LogManager::writeLog(QStringLiteral("# BALANCE_TEXT(") + balance
                                      + QLatin1Char(')'));
                 emit getBalanceFinishedSignal(balance);
+                answered = true;
             } else if (element.tagName() == QLatin1String("RETURN-CODE")
                        && (element.text() == QLatin1String("101")
                            || element.text() == QLatin1String("102"))) {
                 emit getBalanceErrorSignal();
-                return;
+                return true;
             } else {
                 LogManager::writeLog(tagLine(element));
             }
         }
-        walkBalance(child);
+        if (walkBalance(child))
+            answered = true;
     }
+    return answered;
 }
 
 void NetworkManager::cardNumberReplyFinished(QNetworkReply *reply)

@@ -50,7 +50,8 @@ private slots:
 
 private:
     void parseXML(const QDomElement &root);
-    void walkBalance(const QDomNode &node);
+    // True once the walk emitted an outcome.
+    bool walkBalance(const QDomNode &node);
     void refuse(const char *notice);
 
     HttpManager *httpManager;

@@ -4,86 +4,150 @@
 <context>
     <name>MainWindow</name>
     <message>
+        <location filename="../ui/mainwindow.ui" line="32"/>
+        <location filename="../ui/mainwindow.cpp" line="160"/>
+        <location filename="../ui/registration.cpp" line="75"/>
         <source>Zelvit</source>
         <translation>Zelvit</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="149"/>
+        <location filename="../ui/mainwindow.ui" line="398"/>
+        <location filename="../ui/mainwindow.ui" line="439"/>
+        <location filename="../ui/mainwindow.ui" line="542"/>
+        <location filename="../ui/mainwindow.ui" line="638"/>
+        <location filename="../ui/mainwindow.ui" line="763"/>
+        <location filename="../ui/mainwindow.ui" line="849"/>
+        <location filename="../ui/mainwindow.ui" line="924"/>
+        <location filename="../ui/mainwindow.ui" line="1058"/>
+        <location filename="../ui/mainwindow.ui" line="1117"/>
+        <location filename="../ui/mainwindow.ui" line="1223"/>
+        <location filename="../ui/mainwindow.ui" line="1312"/>
+        <location filename="../ui/mainwindow.ui" line="1415"/>
+        <location filename="../ui/mainwindow.ui" line="1512"/>
+        <location filename="../ui/mainwindow.ui" line="1668"/>
         <source>Main Menu</source>
         <translation>Main Menu</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="164"/>
+        <location filename="../ui/mainwindow.ui" line="384"/>
+        <location filename="../ui/mainwindow.ui" line="719"/>
         <source>Call</source>
         <translation>Call</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="189"/>
+        <location filename="../ui/mainwindow.ui" line="1612"/>
         <source>Sms</source>
-        <translation>Sms</translation>
+        <translation>SMS</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="214"/>
+        <location filename="../ui/mainwindow.ui" line="576"/>
         <source>Balance</source>
         <translation>Balance</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="239"/>
+        <location filename="../ui/mainwindow.ui" line="473"/>
         <source>Settings</source>
         <translation>Settings</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="264"/>
         <source>Info</source>
         <translation>Info</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="289"/>
+        <location filename="../ui/mainwindow.ui" line="712"/>
         <source>Journal</source>
         <translation>Journal</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="314"/>
         <source>Exit</source>
         <translation>Exit</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="366"/>
         <source>Journal of calls</source>
         <translation>Journal of calls</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="391"/>
+        <location filename="../ui/mainwindow.ui" line="917"/>
+        <location filename="../ui/mainwindow.ui" line="1051"/>
+        <location filename="../ui/mainwindow.ui" line="1110"/>
+        <location filename="../ui/mainwindow.ui" line="1216"/>
+        <location filename="../ui/mainwindow.ui" line="1305"/>
+        <location filename="../ui/mainwindow.ui" line="1408"/>
+        <location filename="../ui/mainwindow.ui" line="1505"/>
+        <location filename="../ui/mainwindow.ui" line="1578"/>
+        <location filename="../ui/mainwindow.ui" line="1769"/>
         <source>Back</source>
         <translation>Back</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="486"/>
+        <location filename="../ui/mainwindow.ui" line="940"/>
         <source>Connection</source>
         <translation>Connection</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="493"/>
         <source>Interface language</source>
         <translation>Interface language</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="500"/>
         <source>Virtual Card</source>
-        <translation>Virtual Card</translation>
+        <translation>Virtual card</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="507"/>
+        <location filename="../ui/mainwindow.ui" line="705"/>
+        <location filename="../ui/mainwindow.ui" line="1074"/>
+        <location filename="../ui/mainwindow.ui" line="1239"/>
+        <location filename="../ui/mainwindow.ui" line="1724"/>
         <source>Contacts</source>
         <translation>Contacts</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="591"/>
         <source>Balance: </source>
         <translation>Balance: </translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="601"/>
+        <location filename="../ui/balanceflow.cpp" line="73"/>
         <source>Loading...</source>
-        <translation>Loading...</translation>
+        <translation>Loading…</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="672"/>
+        <source>Call</source>
+        <comment>call page heading</comment>
+        <translation>Call</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="692"/>
         <source>Enter abonent number</source>
-        <translation>Enter abonent number</translation>
+        <translation>Enter the number to call</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="728"/>
         <source>Call to another coutry</source>
-        <translation>Call to another coutry</translation>
+        <translation>Call to another country</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="797"/>
         <source>INFO</source>
-        <translation>INFO</translation>
+        <translation>Info</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="810"/>
         <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
 &lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
 p, li { white-space: pre-wrap; }
@@ -122,297 +186,419 @@ p, li { white-space: pre-wrap; }
 &lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;You will find more information on the operator&apos;s web site %1 and in the user&apos;s manual.&lt;/p&gt;&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="865"/>
         <source>Interface Language</source>
-        <translation>Interface Language</translation>
+        <translation>Interface language</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="875"/>
         <source>Russian</source>
         <translation>Russian</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="882"/>
         <source>English</source>
         <translation>English</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="963"/>
         <source>In home network</source>
         <translation>In home network</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="970"/>
         <source>Tone dialing</source>
-        <translation>Tone dialing</translation>
+        <translation>Tone dialling</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="977"/>
+        <location filename="../ui/mainwindow.ui" line="1005"/>
         <source>GPRS/EDGE/WIFI</source>
-        <translation>GPRS/EDGE/WIFI</translation>
+        <translation>GPRS/EDGE/Wi-Fi</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="984"/>
         <source>In national rouming</source>
-        <translation>In national rouming</translation>
+        <translation>In national roaming</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="991"/>
         <source>In international rouming</source>
-        <translation>In international rouming</translation>
+        <translation>In international roaming</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="998"/>
         <source>SMS</source>
         <translation>SMS</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="1012"/>
         <source>SIP</source>
         <translation>SIP</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="1044"/>
+        <location filename="../ui/mainwindow.ui" line="1209"/>
+        <location filename="../ui/mainwindow.ui" line="1298"/>
         <source>Save</source>
         <translation>Save</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="1086"/>
         <source>Fast search:</source>
         <translation>Fast search:</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="1103"/>
         <source>Select</source>
         <translation>Select</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="1133"/>
         <source>Virtual card</source>
         <translation>Virtual card</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="1145"/>
         <source>Card number</source>
         <translation>Card number</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="1155"/>
         <source>Access phone number</source>
         <translation>Access phone number</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="1165"/>
         <source>PIN-code of card</source>
-        <translation>PIN-code of card</translation>
+        <translation>Card PIN</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="1175"/>
         <source>Your phone number</source>
         <translation>Your phone number</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="1202"/>
+        <source>Get a card</source>
+        <translation>Get a card</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="1249"/>
         <source>Select contacts</source>
         <translation>Select contacts</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="1259"/>
         <source>Telephone and SIM</source>
         <translation>Telephone and SIM</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="1266"/>
         <source>Telephone</source>
         <translation>Telephone</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="1276"/>
         <source>SIM</source>
         <translation>SIM</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="1346"/>
         <source>Operation finished successful</source>
-        <translation>Operation finished successful</translation>
+        <translation>Operation completed successfully</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="1361"/>
         <source>phone number</source>
         <translation>phone number</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="1368"/>
         <source>:</source>
         <translation>:</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="1449"/>
+        <location filename="../ui/mainwindow.ui" line="1462"/>
+        <location filename="../ui/serviceoutcomes.cpp" line="16"/>
         <source>Error</source>
         <translation>Error</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="1487"/>
         <source>Try again</source>
         <translation>Try again</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="1494"/>
         <source>Tone/SMS</source>
         <translation>Tone/SMS</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="1546"/>
         <source>Receivers</source>
         <translation>Receivers</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="1564"/>
         <source>Delete</source>
         <translation>Delete</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="1571"/>
+        <location filename="../ui/mainwindow.ui" line="1745"/>
         <source>Add</source>
         <translation>Add</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="1634"/>
         <source>Receivers:</source>
         <translation>Receivers:</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="1641"/>
         <source>0</source>
         <translation>0</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="1661"/>
         <source>Send</source>
         <translation>Send</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="1702"/>
         <source>Add Contact</source>
-        <translation>Add Contact</translation>
+        <translation>Add receiver</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="1717"/>
         <source>From Contact List:</source>
         <translation>From Contact List:</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="1735"/>
         <source>Manually:</source>
         <translation>Manually:</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="1776"/>
         <source>Message</source>
         <translation>Message</translation>
     </message>
     <message>
+        <location filename="../ui/balanceflow.cpp" line="38"/>
+        <location filename="../ui/balanceflow.cpp" line="68"/>
+        <location filename="../ui/callflow.cpp" line="60"/>
+        <location filename="../ui/callflow.cpp" line="223"/>
+        <location filename="../ui/settingspages.cpp" line="181"/>
+        <location filename="../ui/settingspages.cpp" line="228"/>
         <source>There is no connection.</source>
         <translation>There is no connection.</translation>
     </message>
     <message>
+        <location filename="../ui/balanceflow.cpp" line="99"/>
         <source>Query of balance sent, look balance in incoming SMS.</source>
-        <translation>Query of balance sent, look balance in incoming SMS.</translation>
+        <translation>Balance request sent. The balance will arrive by SMS.</translation>
     </message>
     <message>
+        <location filename="../ui/callflow.cpp" line="55"/>
+        <location filename="../ui/callflow.cpp" line="119"/>
+        <location filename="../ui/callflow.cpp" line="236"/>
+        <location filename="../ui/messageflow.cpp" line="24"/>
         <source>Incorrect phone number.</source>
         <translation>Incorrect phone number.</translation>
     </message>
     <message>
+        <location filename="../ui/callflow.cpp" line="73"/>
+        <location filename="../ui/callflow.cpp" line="159"/>
+        <location filename="../ui/cardguard.cpp" line="31"/>
         <source>Enter phone number</source>
         <translation>Enter phone number</translation>
     </message>
     <message>
+        <location filename="../ui/callflow.cpp" line="206"/>
+        <location filename="../ui/serviceoutcomes.cpp" line="32"/>
         <source>Wait an incoming phone call from %1.</source>
-        <translation>Wait an incoming phone call from %1.</translation>
+        <extracomment>The operator calls the user back and then connects the call to %1.</extracomment>
+        <translation>Wait for the operator to call you back and connect you with %1.</translation>
     </message>
     <message>
+        <location filename="../ui/callflow.cpp" line="237"/>
         <source>Format for SIP: sip:[number]</source>
         <translation>Format for SIP: sip:[number]</translation>
     </message>
     <message>
+        <location filename="../ui/callflow.cpp" line="238"/>
         <source>Format for Phone: [number]</source>
         <translation>Format for Phone: [number]</translation>
     </message>
     <message>
+        <location filename="../ui/callflow.cpp" line="271"/>
+        <source>The SIP account is not ready yet. Try again in a moment.</source>
+        <translation>The SIP account is not ready yet. Try again in a moment.</translation>
+    </message>
+    <message>
+        <location filename="../ui/callflow.cpp" line="282"/>
+        <source>Waiting for the operator&apos;s answer...</source>
+        <translation>Waiting for the operator&apos;s answer…</translation>
+    </message>
+    <message>
+        <location filename="../ui/contactspage.cpp" line="99"/>
+        <location filename="../ui/messageflow.cpp" line="30"/>
         <source>The same contact already exist in the list</source>
-        <translation>The same contact already exist in the list</translation>
+        <translation>This receiver is already in the list</translation>
     </message>
     <message>
+        <location filename="../ui/contactspage.cpp" line="104"/>
         <source>Contact was added</source>
-        <translation>Contact was added</translation>
+        <translation>Receiver added</translation>
     </message>
     <message>
+        <location filename="../ui/journalpage.cpp" line="42"/>
         <source>noname</source>
-        <translation>noname</translation>
+        <translation>no name</translation>
     </message>
     <message>
+        <location filename="../ui/journalpage.cpp" line="43"/>
         <source>Contact name</source>
         <translation>Contact name</translation>
     </message>
     <message>
+        <location filename="../ui/journalpage.cpp" line="44"/>
         <source>number</source>
         <translation>number</translation>
     </message>
     <message>
+        <location filename="../ui/journalpage.cpp" line="45"/>
         <source>time</source>
         <translation>time</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.cpp" line="161"/>
         <source>Done</source>
         <translation>Done</translation>
     </message>
     <message>
+        <location filename="../ui/messageflow.cpp" line="36"/>
         <source>Phone number was added.</source>
         <translation>Phone number was added.</translation>
     </message>
     <message>
+        <location filename="../ui/messageflow.cpp" line="52"/>
         <source>Enter message</source>
-        <translation>Enter message</translation>
+        <translation>Enter the message text</translation>
     </message>
     <message>
+        <location filename="../ui/messageflow.cpp" line="54"/>
         <source>Message size has to be less than 256 characters</source>
-        <translation>Message size has to be less than 256 characters</translation>
+        <translation>The message must be shorter than 256 characters</translation>
     </message>
     <message>
+        <location filename="../ui/messageflow.cpp" line="56"/>
         <source>Select receivers for sending message</source>
-        <translation>Select receivers for sending message</translation>
+        <translation>Choose the receivers of the message</translation>
     </message>
     <message>
+        <location filename="../ui/messageflow.cpp" line="83"/>
         <source>Message has sended</source>
-        <translation>Message has sended</translation>
+        <translation>Message sent.</translation>
     </message>
     <message>
+        <location filename="../ui/registration.cpp" line="70"/>
         <source>Your card number is %1 and pin is %2.</source>
-        <translation>Your card number is %1 and pin is %2.</translation>
+        <translation>Your card number is %1 and your PIN is %2.</translation>
     </message>
     <message>
+        <location filename="../ui/registration.cpp" line="76"/>
         <source>Cannot get card number and pin for telephone number %1:.</source>
-        <translation>Cannot get card number and pin for telephone number %1:.</translation>
+        <translation>Cannot get a card number and PIN for the phone number %1.</translation>
     </message>
     <message>
+        <location filename="../ui/registration.cpp" line="79"/>
+        <source>Done</source>
+        <comment>failure box</comment>
+        <extracomment>The one button of the box that reports a refused card request.</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../ui/serviceoutcomes.cpp" line="24"/>
         <source>There is error at the query of call.</source>
-        <translation>There is error at the query of call.</translation>
+        <translation>The call could not be ordered.</translation>
     </message>
     <message>
+        <location filename="../ui/serviceoutcomes.cpp" line="39"/>
         <source>Message delivered</source>
-        <translation>Message delivered</translation>
+        <translation>Message delivered.</translation>
     </message>
     <message>
+        <location filename="../ui/messageflow.cpp" line="76"/>
+        <location filename="../ui/serviceoutcomes.cpp" line="52"/>
         <source>Sms sending error.</source>
-        <translation>Sms sending error.</translation>
+        <translation>SMS sending failed.</translation>
     </message>
     <message>
+        <location filename="../ui/serviceoutcomes.cpp" line="57"/>
         <source>Message sending violation.</source>
-        <translation>Message sending violation.</translation>
+        <translation>The gateway refused the message.</translation>
     </message>
     <message>
+        <location filename="../ui/serviceoutcomes.cpp" line="62"/>
         <source>The number wasn&apos;t found in the system.</source>
         <translation>The number wasn&apos;t found in the system.</translation>
     </message>
     <message>
+        <location filename="../ui/serviceoutcomes.cpp" line="67"/>
         <source>Billing not available.</source>
-        <translation>Billing not available.</translation>
+        <translation>The billing system is not available.</translation>
     </message>
     <message>
+        <location filename="../ui/serviceoutcomes.cpp" line="72"/>
         <source>Insufficient funds for the operation.</source>
         <translation>Insufficient funds for the operation.</translation>
     </message>
     <message>
+        <location filename="../ui/serviceoutcomes.cpp" line="77"/>
         <source>Your account is blocked.</source>
         <translation>Your account is blocked.</translation>
     </message>
     <message>
+        <location filename="../ui/settingspages.cpp" line="51"/>
         <source>Saved</source>
         <translation>Saved</translation>
     </message>
     <message>
+        <location filename="../ui/settingspages.cpp" line="51"/>
         <source>Settings is not saved. Try once again.</source>
-        <translation>Settings is not saved. Try once again.</translation>
+        <translation>Settings were not saved. Please try again.</translation>
     </message>
     <message>
+        <location filename="../ui/callflow.cpp" line="150"/>
+        <location filename="../ui/callflow.cpp" line="295"/>
+        <location filename="../ui/settingspages.cpp" line="216"/>
         <source>Network or method of connection isn&apos;t selected</source>
-        <translation>Network or method of connection isn&apos;t selected</translation>
+        <translation>Choose a network and a connection method.</translation>
     </message>
     <message>
+        <location filename="../ui/settingspages.cpp" line="284"/>
         <source>Improper information</source>
-        <translation>Improper information</translation>
+        <translation>Please check the card details.</translation>
+    </message>
+    <message>
+        <location filename="../ui/cardguard.cpp" line="20"/>
+        <source>There is no virtual card. Enter it on the Virtual card page.</source>
+        <translation>There is no virtual card. Enter it on the Virtual card page.</translation>
     </message>
 </context>
 <context>
     <name>NetworkManager</name>
     <message>
+        <location filename="../net/networkmanager.cpp" line="19"/>
         <source>There is no connection.</source>
         <translation>There is no connection.</translation>
     </message>
     <message>
+        <location filename="../net/networkmanager.cpp" line="20"/>
         <source>Incorrect phone number.</source>
         <translation>Incorrect phone number.</translation>
     </message>
@@ -420,42 +606,52 @@ p, li { white-space: pre-wrap; }
 <context>
     <name>RegistryDialog</name>
     <message>
+        <location filename="../ui/registrydialog.cpp" line="12"/>
         <source>Zelvit</source>
         <translation>Zelvit</translation>
     </message>
     <message>
+        <location filename="../ui/registrydialog.cpp" line="18"/>
         <source>Do you want to get the number of virtual card?</source>
-        <translation>Do you want to get the number of virtual card?</translation>
+        <translation>Would you like to get a virtual card?</translation>
     </message>
     <message>
+        <location filename="../ui/registrydialog.cpp" line="19"/>
         <source>The number should be indicated in the format:</source>
-        <translation>The number should be indicated in the format:</translation>
+        <translation>Enter your phone number in this format:</translation>
     </message>
     <message>
+        <location filename="../ui/registrydialog.cpp" line="20"/>
         <source>- Russia: 7[number]</source>
         <translation>- Russia: 7[number]</translation>
     </message>
     <message>
+        <location filename="../ui/registrydialog.cpp" line="21"/>
         <source>- Foreign operator: 10[number with a code of a mobile operator]</source>
-        <translation>- Foreign operator: 10[number with a code of a mobile operator]</translation>
+        <translation>- Foreign operator: 10[number with the mobile operator&apos;s code]</translation>
     </message>
     <message>
+        <location filename="../ui/registrydialog.cpp" line="23"/>
         <source>Yes</source>
         <translation>Yes</translation>
     </message>
     <message>
+        <location filename="../ui/registrydialog.cpp" line="24"/>
         <source>No</source>
         <translation>No</translation>
     </message>
     <message>
+        <location filename="../ui/registrydialog.cpp" line="31"/>
         <source>Enter your phone number:</source>
         <translation>Enter your phone number:</translation>
     </message>
     <message>
+        <location filename="../ui/registrydialog.cpp" line="35"/>
         <source>Get</source>
         <translation>Get</translation>
     </message>
     <message>
+        <location filename="../ui/registrydialog.cpp" line="36"/>
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>

@@ -4,86 +4,150 @@
 <context>
     <name>MainWindow</name>
     <message>
+        <location filename="../ui/mainwindow.ui" line="32"/>
+        <location filename="../ui/mainwindow.cpp" line="160"/>
+        <location filename="../ui/registration.cpp" line="75"/>
         <source>Zelvit</source>
         <translation>Zelvit</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="149"/>
+        <location filename="../ui/mainwindow.ui" line="398"/>
+        <location filename="../ui/mainwindow.ui" line="439"/>
+        <location filename="../ui/mainwindow.ui" line="542"/>
+        <location filename="../ui/mainwindow.ui" line="638"/>
+        <location filename="../ui/mainwindow.ui" line="763"/>
+        <location filename="../ui/mainwindow.ui" line="849"/>
+        <location filename="../ui/mainwindow.ui" line="924"/>
+        <location filename="../ui/mainwindow.ui" line="1058"/>
+        <location filename="../ui/mainwindow.ui" line="1117"/>
+        <location filename="../ui/mainwindow.ui" line="1223"/>
+        <location filename="../ui/mainwindow.ui" line="1312"/>
+        <location filename="../ui/mainwindow.ui" line="1415"/>
+        <location filename="../ui/mainwindow.ui" line="1512"/>
+        <location filename="../ui/mainwindow.ui" line="1668"/>
         <source>Main Menu</source>
         <translation>Главное меню</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="164"/>
+        <location filename="../ui/mainwindow.ui" line="384"/>
+        <location filename="../ui/mainwindow.ui" line="719"/>
         <source>Call</source>
         <translation>Позвонить</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="189"/>
+        <location filename="../ui/mainwindow.ui" line="1612"/>
         <source>Sms</source>
-        <translation>Сообщение</translation>
+        <translation>SMS</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="214"/>
+        <location filename="../ui/mainwindow.ui" line="576"/>
         <source>Balance</source>
         <translation>Баланс</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="239"/>
+        <location filename="../ui/mainwindow.ui" line="473"/>
         <source>Settings</source>
         <translation>Настройки</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="264"/>
         <source>Info</source>
         <translation>Справка</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="289"/>
+        <location filename="../ui/mainwindow.ui" line="712"/>
         <source>Journal</source>
         <translation>Журнал</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="314"/>
         <source>Exit</source>
         <translation>Выход</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="366"/>
         <source>Journal of calls</source>
         <translation>Журнал звонков</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="391"/>
+        <location filename="../ui/mainwindow.ui" line="917"/>
+        <location filename="../ui/mainwindow.ui" line="1051"/>
+        <location filename="../ui/mainwindow.ui" line="1110"/>
+        <location filename="../ui/mainwindow.ui" line="1216"/>
+        <location filename="../ui/mainwindow.ui" line="1305"/>
+        <location filename="../ui/mainwindow.ui" line="1408"/>
+        <location filename="../ui/mainwindow.ui" line="1505"/>
+        <location filename="../ui/mainwindow.ui" line="1578"/>
+        <location filename="../ui/mainwindow.ui" line="1769"/>
         <source>Back</source>
         <translation>Назад</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="486"/>
+        <location filename="../ui/mainwindow.ui" line="940"/>
         <source>Connection</source>
-        <translation>Соединение</translation>
+        <translation>Подключение</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="493"/>
         <source>Interface language</source>
         <translation>Язык интерфейса</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="500"/>
         <source>Virtual Card</source>
         <translation>Виртуальная карта</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="507"/>
+        <location filename="../ui/mainwindow.ui" line="705"/>
+        <location filename="../ui/mainwindow.ui" line="1074"/>
+        <location filename="../ui/mainwindow.ui" line="1239"/>
+        <location filename="../ui/mainwindow.ui" line="1724"/>
         <source>Contacts</source>
         <translation>Контакты</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="591"/>
         <source>Balance: </source>
         <translation>Баланс: </translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="601"/>
+        <location filename="../ui/balanceflow.cpp" line="73"/>
         <source>Loading...</source>
-        <translation>Загрузка...</translation>
+        <translation>Загрузка…</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="672"/>
+        <source>Call</source>
+        <comment>call page heading</comment>
+        <translation>Звонок</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="692"/>
         <source>Enter abonent number</source>
         <translation>Введите номер абонента</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="728"/>
         <source>Call to another coutry</source>
         <translation>Звонок в другую страну</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="797"/>
         <source>INFO</source>
         <translation>СПРАВКА</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="810"/>
         <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
 &lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
 p, li { white-space: pre-wrap; }
@@ -122,297 +186,419 @@ p, li { white-space: pre-wrap; }
 &lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;Подробнее читайте на сайте оператора %1 и в руководстве пользователя.&lt;/p&gt;&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="865"/>
         <source>Interface Language</source>
         <translation>Язык интерфейса</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="875"/>
         <source>Russian</source>
         <translation>Русский</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="882"/>
         <source>English</source>
         <translation>English</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="963"/>
         <source>In home network</source>
         <translation>В домашней сети</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="970"/>
         <source>Tone dialing</source>
         <translation>Тоновый набор</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="977"/>
+        <location filename="../ui/mainwindow.ui" line="1005"/>
         <source>GPRS/EDGE/WIFI</source>
-        <translation>GPRS/EDGE/WIFI</translation>
+        <translation>GPRS/EDGE/Wi-Fi</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="984"/>
         <source>In national rouming</source>
         <translation>В национальном роуминге</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="991"/>
         <source>In international rouming</source>
         <translation>В международном роуминге</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="998"/>
         <source>SMS</source>
         <translation>SMS</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="1012"/>
         <source>SIP</source>
         <translation>SIP</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="1044"/>
+        <location filename="../ui/mainwindow.ui" line="1209"/>
+        <location filename="../ui/mainwindow.ui" line="1298"/>
         <source>Save</source>
         <translation>Сохранить</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="1086"/>
         <source>Fast search:</source>
         <translation>Быстрый поиск:</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="1103"/>
         <source>Select</source>
         <translation>Выбрать</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="1133"/>
         <source>Virtual card</source>
         <translation>Виртуальная карта</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="1145"/>
         <source>Card number</source>
         <translation>Номер карты</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="1155"/>
         <source>Access phone number</source>
         <translation>Номер доступа</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="1165"/>
         <source>PIN-code of card</source>
         <translation>PIN-код карты</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="1175"/>
         <source>Your phone number</source>
         <translation>Ваш номер телефона</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="1202"/>
+        <source>Get a card</source>
+        <translation>Получить карту</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="1249"/>
         <source>Select contacts</source>
-        <translation>Какие контакты показывать</translation>
+        <translation>Источник контактов</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="1259"/>
         <source>Telephone and SIM</source>
-        <translation>Телефон и SIM-карта</translation>
+        <translation>Память телефона и SIM-карта</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="1266"/>
         <source>Telephone</source>
-        <translation>Телефон</translation>
+        <translation>Память телефона</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="1276"/>
         <source>SIM</source>
         <translation>SIM-карта</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="1346"/>
         <source>Operation finished successful</source>
         <translation>Операция выполнена</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="1361"/>
         <source>phone number</source>
         <translation>номер телефона</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="1368"/>
         <source>:</source>
         <translation>:</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="1449"/>
+        <location filename="../ui/mainwindow.ui" line="1462"/>
+        <location filename="../ui/serviceoutcomes.cpp" line="16"/>
         <source>Error</source>
         <translation>Ошибка</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="1487"/>
         <source>Try again</source>
         <translation>Повторить</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="1494"/>
         <source>Tone/SMS</source>
-        <translation>Тон/SMS</translation>
+        <translation>Тоновый набор/SMS</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="1546"/>
         <source>Receivers</source>
         <translation>Получатели</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="1564"/>
         <source>Delete</source>
         <translation>Удалить</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="1571"/>
+        <location filename="../ui/mainwindow.ui" line="1745"/>
         <source>Add</source>
         <translation>Добавить</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="1634"/>
         <source>Receivers:</source>
         <translation>Получатели:</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="1641"/>
         <source>0</source>
         <translation>0</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="1661"/>
         <source>Send</source>
         <translation>Отправить</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="1702"/>
         <source>Add Contact</source>
         <translation>Добавить получателя</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="1717"/>
         <source>From Contact List:</source>
         <translation>Из списка контактов:</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="1735"/>
         <source>Manually:</source>
         <translation>Вручную:</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="1776"/>
         <source>Message</source>
-        <translation>Сообщение</translation>
+        <translation>SMS</translation>
     </message>
     <message>
+        <location filename="../ui/balanceflow.cpp" line="38"/>
+        <location filename="../ui/balanceflow.cpp" line="68"/>
+        <location filename="../ui/callflow.cpp" line="60"/>
+        <location filename="../ui/callflow.cpp" line="223"/>
+        <location filename="../ui/settingspages.cpp" line="181"/>
+        <location filename="../ui/settingspages.cpp" line="228"/>
         <source>There is no connection.</source>
         <translation>Нет соединения.</translation>
     </message>
     <message>
+        <location filename="../ui/balanceflow.cpp" line="99"/>
         <source>Query of balance sent, look balance in incoming SMS.</source>
         <translation>Запрос баланса отправлен, баланс придёт во входящем SMS.</translation>
     </message>
     <message>
+        <location filename="../ui/callflow.cpp" line="55"/>
+        <location filename="../ui/callflow.cpp" line="119"/>
+        <location filename="../ui/callflow.cpp" line="236"/>
+        <location filename="../ui/messageflow.cpp" line="24"/>
         <source>Incorrect phone number.</source>
         <translation>Неверный номер телефона.</translation>
     </message>
     <message>
+        <location filename="../ui/callflow.cpp" line="73"/>
+        <location filename="../ui/callflow.cpp" line="159"/>
+        <location filename="../ui/cardguard.cpp" line="31"/>
         <source>Enter phone number</source>
         <translation>Введите номер телефона</translation>
     </message>
     <message>
+        <location filename="../ui/callflow.cpp" line="206"/>
+        <location filename="../ui/serviceoutcomes.cpp" line="32"/>
         <source>Wait an incoming phone call from %1.</source>
-        <translation>Ожидайте входящий звонок с номера %1.</translation>
+        <extracomment>The operator calls the user back and then connects the call to %1.</extracomment>
+        <translation>Ожидайте обратного звонка для соединения с %1.</translation>
     </message>
     <message>
+        <location filename="../ui/callflow.cpp" line="237"/>
         <source>Format for SIP: sip:[number]</source>
         <translation>Формат для SIP: sip:[номер]</translation>
     </message>
     <message>
+        <location filename="../ui/callflow.cpp" line="238"/>
         <source>Format for Phone: [number]</source>
         <translation>Формат для телефона: [номер]</translation>
     </message>
     <message>
+        <location filename="../ui/callflow.cpp" line="271"/>
+        <source>The SIP account is not ready yet. Try again in a moment.</source>
+        <translation>SIP-аккаунт ещё не готов. Повторите через несколько секунд.</translation>
+    </message>
+    <message>
+        <location filename="../ui/callflow.cpp" line="282"/>
+        <source>Waiting for the operator&apos;s answer...</source>
+        <translation>Ожидание ответа оператора…</translation>
+    </message>
+    <message>
+        <location filename="../ui/contactspage.cpp" line="99"/>
+        <location filename="../ui/messageflow.cpp" line="30"/>
         <source>The same contact already exist in the list</source>
-        <translation>Этот контакт уже есть в списке</translation>
+        <translation>Этот получатель уже есть в списке</translation>
     </message>
     <message>
+        <location filename="../ui/contactspage.cpp" line="104"/>
         <source>Contact was added</source>
-        <translation>Контакт добавлен</translation>
+        <translation>Получатель добавлен</translation>
     </message>
     <message>
+        <location filename="../ui/journalpage.cpp" line="42"/>
         <source>noname</source>
         <translation>без имени</translation>
     </message>
     <message>
+        <location filename="../ui/journalpage.cpp" line="43"/>
         <source>Contact name</source>
         <translation>Имя контакта</translation>
     </message>
     <message>
+        <location filename="../ui/journalpage.cpp" line="44"/>
         <source>number</source>
-        <translation>номер</translation>
+        <translation>Номер</translation>
     </message>
     <message>
+        <location filename="../ui/journalpage.cpp" line="45"/>
         <source>time</source>
-        <translation>время</translation>
+        <translation>Время</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.cpp" line="161"/>
         <source>Done</source>
         <translation>Готово</translation>
     </message>
     <message>
+        <location filename="../ui/messageflow.cpp" line="36"/>
         <source>Phone number was added.</source>
         <translation>Номер телефона добавлен.</translation>
     </message>
     <message>
+        <location filename="../ui/messageflow.cpp" line="52"/>
         <source>Enter message</source>
-        <translation>Введите сообщение</translation>
+        <translation>Введите текст SMS</translation>
     </message>
     <message>
+        <location filename="../ui/messageflow.cpp" line="54"/>
         <source>Message size has to be less than 256 characters</source>
-        <translation>Сообщение должно быть короче 256 символов</translation>
+        <translation>Текст SMS должен быть короче 256 символов</translation>
     </message>
     <message>
+        <location filename="../ui/messageflow.cpp" line="56"/>
         <source>Select receivers for sending message</source>
-        <translation>Выберите получателей сообщения</translation>
+        <translation>Выберите получателей SMS</translation>
     </message>
     <message>
+        <location filename="../ui/messageflow.cpp" line="83"/>
         <source>Message has sended</source>
-        <translation>Сообщение отправлено</translation>
+        <translation>SMS отправлено</translation>
     </message>
     <message>
+        <location filename="../ui/registration.cpp" line="70"/>
         <source>Your card number is %1 and pin is %2.</source>
         <translation>Номер вашей карты %1, PIN-код %2.</translation>
     </message>
     <message>
+        <location filename="../ui/registration.cpp" line="76"/>
         <source>Cannot get card number and pin for telephone number %1:.</source>
         <translation>Не удалось получить номер карты и PIN-код для номера телефона %1.</translation>
     </message>
     <message>
+        <location filename="../ui/registration.cpp" line="79"/>
+        <source>Done</source>
+        <comment>failure box</comment>
+        <extracomment>The one button of the box that reports a refused card request.</extracomment>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <location filename="../ui/serviceoutcomes.cpp" line="24"/>
         <source>There is error at the query of call.</source>
         <translation>Ошибка при заказе звонка.</translation>
     </message>
     <message>
+        <location filename="../ui/serviceoutcomes.cpp" line="39"/>
         <source>Message delivered</source>
-        <translation>Сообщение доставлено</translation>
+        <translation>SMS доставлено</translation>
     </message>
     <message>
+        <location filename="../ui/messageflow.cpp" line="76"/>
+        <location filename="../ui/serviceoutcomes.cpp" line="52"/>
         <source>Sms sending error.</source>
-        <translation>Ошибка отправки сообщения.</translation>
+        <translation>Ошибка отправки SMS.</translation>
     </message>
     <message>
+        <location filename="../ui/serviceoutcomes.cpp" line="57"/>
         <source>Message sending violation.</source>
-        <translation>Отправка сообщения запрещена.</translation>
+        <translation>Отправка SMS запрещена.</translation>
     </message>
     <message>
+        <location filename="../ui/serviceoutcomes.cpp" line="62"/>
         <source>The number wasn&apos;t found in the system.</source>
         <translation>Номер не найден в системе.</translation>
     </message>
     <message>
+        <location filename="../ui/serviceoutcomes.cpp" line="67"/>
         <source>Billing not available.</source>
-        <translation>Биллинг недоступен.</translation>
+        <translation>Расчётная система недоступна.</translation>
     </message>
     <message>
+        <location filename="../ui/serviceoutcomes.cpp" line="72"/>
         <source>Insufficient funds for the operation.</source>
         <translation>Недостаточно средств для операции.</translation>
     </message>
     <message>
+        <location filename="../ui/serviceoutcomes.cpp" line="77"/>
         <source>Your account is blocked.</source>
         <translation>Ваш счёт заблокирован.</translation>
     </message>
     <message>
+        <location filename="../ui/settingspages.cpp" line="51"/>
         <source>Saved</source>
         <translation>Сохранено</translation>
     </message>
     <message>
+        <location filename="../ui/settingspages.cpp" line="51"/>
         <source>Settings is not saved. Try once again.</source>
         <translation>Настройки не сохранены. Попробуйте ещё раз.</translation>
     </message>
     <message>
+        <location filename="../ui/callflow.cpp" line="150"/>
+        <location filename="../ui/callflow.cpp" line="295"/>
+        <location filename="../ui/settingspages.cpp" line="216"/>
         <source>Network or method of connection isn&apos;t selected</source>
         <translation>Не выбраны сеть или способ соединения</translation>
     </message>
     <message>
+        <location filename="../ui/settingspages.cpp" line="284"/>
         <source>Improper information</source>
         <translation>Неверные данные</translation>
+    </message>
+    <message>
+        <location filename="../ui/cardguard.cpp" line="20"/>
+        <source>There is no virtual card. Enter it on the Virtual card page.</source>
+        <translation>Нет виртуальной карты. Введите её на странице «Виртуальная карта».</translation>
     </message>
 </context>
 <context>
     <name>NetworkManager</name>
     <message>
+        <location filename="../net/networkmanager.cpp" line="19"/>
         <source>There is no connection.</source>
         <translation>Нет соединения.</translation>
     </message>
     <message>
+        <location filename="../net/networkmanager.cpp" line="20"/>
         <source>Incorrect phone number.</source>
         <translation>Неверный номер телефона.</translation>
     </message>
@@ -420,42 +606,52 @@ p, li { white-space: pre-wrap; }
 <context>
     <name>RegistryDialog</name>
     <message>
+        <location filename="../ui/registrydialog.cpp" line="12"/>
         <source>Zelvit</source>
         <translation>Zelvit</translation>
     </message>
     <message>
+        <location filename="../ui/registrydialog.cpp" line="18"/>
         <source>Do you want to get the number of virtual card?</source>
         <translation>Хотите получить номер виртуальной карты?</translation>
     </message>
     <message>
+        <location filename="../ui/registrydialog.cpp" line="19"/>
         <source>The number should be indicated in the format:</source>
         <translation>Номер телефона указывается в формате:</translation>
     </message>
     <message>
+        <location filename="../ui/registrydialog.cpp" line="20"/>
         <source>- Russia: 7[number]</source>
         <translation>- Россия: 7[номер]</translation>
     </message>
     <message>
+        <location filename="../ui/registrydialog.cpp" line="21"/>
         <source>- Foreign operator: 10[number with a code of a mobile operator]</source>
-        <translation>- иностранный оператор: 10[номер с кодом мобильного оператора]</translation>
+        <translation>- Иностранный оператор: 10[номер с кодом мобильного оператора]</translation>
     </message>
     <message>
+        <location filename="../ui/registrydialog.cpp" line="23"/>
         <source>Yes</source>
         <translation>Да</translation>
     </message>
     <message>
+        <location filename="../ui/registrydialog.cpp" line="24"/>
         <source>No</source>
         <translation>Нет</translation>
     </message>
     <message>
+        <location filename="../ui/registrydialog.cpp" line="31"/>
         <source>Enter your phone number:</source>
         <translation>Введите ваш номер телефона:</translation>
     </message>
     <message>
+        <location filename="../ui/registrydialog.cpp" line="35"/>
         <source>Get</source>
         <translation>Получить</translation>
     </message>
     <message>
+        <location filename="../ui/registrydialog.cpp" line="36"/>
         <source>Cancel</source>
         <translation>Отмена</translation>
     </message>

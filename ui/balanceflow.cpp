@@ -45,6 +45,8 @@ bool reportNotRegistered()
 void MainWindow::on_balanceButton_clicked()
 {
     LogManager::writeLog(QStringLiteral("on_balanceButton_clicked()"));
+    if (cardMissing())
+        return;
     const ConnectionSettings &cs = *settingsManager->getConnectionSettings();
     const bool bySms = cs.intRoumSms && cs.intRoum;
     const bool byTone = !bySms && ((cs.homeNet && cs.homeNetTone) || cs.natRoum);
@@ -69,7 +71,9 @@ void MainWindow::on_balanceButton_clicked()
         return;
     }
     ui->balanceValEdit->setText(tr("Loading..."));
-    networkManager->getBalance();
+    // One query at a time: a second tap would ask (and bill) twice.
+    if (networkManager->getBalance())
+        ui->balanceButton->setEnabled(false);
     emit MySignal(4);
 }
 

@@ -111,6 +111,8 @@ void MainWindow::on_callPushButton_clicked()
 
 void MainWindow::placeCall()
 {
+    if (cardMissing())
+        return;
     const ConnectionSettings &cs = *settingsManager->getConnectionSettings();
     const QString text = ui->telNumLineEdit->text();
     if (!cs.sip && !Utils::isPhoneNumber(text.trimmed())) {
@@ -144,15 +146,19 @@ void MainWindow::placeCall()
         method = Method::Sip;
         marker = QStringLiteral("## sip");
     }
-    if (method == Method::None)
+    if (method == Method::None) {
+        Utils::showNotice(tr("Network or method of connection isn't selected"), 0);
         return;
+    }
 
     qDebug() << marker;
     LogManager::writeLog(marker);
     switch (method) {
     case Method::Web:
-        if (!text.isEmpty())
-            networkManager->httpCall(text, ui->checkBox->isChecked());
+        if (text.isEmpty())
+            Utils::showNotice(tr("Enter phone number"), 0);
+        else if (networkManager->httpCall(text, ui->checkBox->isChecked()))
+            setCallbackPending(true);
         break;
     case Method::Tone:
         callByGsm(text);
@@ -196,6 +202,7 @@ void MainWindow::sendSms(const QString &number)
     tpTelSms = new TpTelSms(getSmsAccessNumber(), callbackText(card, n, card.pin), this);
 
     // The operator calls back whether or not the handset reports delivery.
+    //: The operator calls the user back and then connects the call to %1.
     showInformationBox(tr("Wait an incoming phone call from %1.").arg(ui->telNumLineEdit->text()));
 }
 
@@ -223,18 +230,17 @@ void MainWindow::callBySip(QString sipId)
     const QString phoneSuffix = QLatin1Char('@') + domain + QStringLiteral(";client=phone");
     if (sipId.contains(QLatin1Char('@'))) {
         LogManager::writeLog(QStringLiteral("callBySip() sipId = ") + sipId);
-        if (!tpSip)
-            return;
         // The domain must follow the "@": a host that merely ends in the
         // domain's text (x + domain) is another domain.
-        if (sipId.endsWith(QLatin1Char('@') + domain, Qt::CaseInsensitive) || sipId.endsWith(phoneSuffix)) {
-            tpSip->makeMediaCall(sipId);
-        } else {
+        if (!sipId.endsWith(QLatin1Char('@') + domain, Qt::CaseInsensitive) && !sipId.endsWith(phoneSuffix)) {
             Utils::showNotice(tr("Incorrect phone number.") + QLatin1Char('\n')
                                   + tr("Format for SIP: sip:[number]") + QLatin1Char('\n')
                                   + tr("Format for Phone: [number]"),
                               0);
+            return;
         }
+        if (sipAccountReady())
+            tpSip->makeMediaCall(sipId);
         return;
     }
 
@@ -247,17 +253,46 @@ void MainWindow::callBySip(QString sipId)
     else
         sipId += phoneSuffix;
     LogManager::writeLog(QStringLiteral("callBySip() sipId = ") + sipId);
-    if (tpSip)
+    if (sipAccountReady())
         tpSip->makeMediaCall(sipId);
+}
+
+// The account is made when SIP is switched on or at start, both only on line:
+// a SIP choice saved or started off line leaves none, and nothing retries.
+// The caller is on line now, so the account is brought up here (an account
+// still coming up is left to finish); a call before it is enabled would be
+// dropped unseen.
+bool MainWindow::sipAccountReady()
+{
+    if (tpSip && tpSip->isAccountValid() && tpSip->isAccountEnabled())
+        return true;
+    if (!tpSip)
+        createSipAccount();
+    Utils::showNotice(tr("The SIP account is not ready yet. Try again in a moment."), 0);
+    LogManager::writeLog(QStringLiteral("The SIP account is not ready yet."));
+    return false;
+}
+
+// While the operator has a callback order, Call and Try again do nothing:
+// a second tap would order (and bill) a second callback.
+void MainWindow::setCallbackPending(bool pending)
+{
+    ui->callPushButton->setEnabled(!pending);
+    ui->tryAgainButton->setEnabled(!pending);
+    ui->callProcessingLabel->setText(pending ? tr("Waiting for the operator's answer...") : QString());
 }
 
 void MainWindow::on_toneSmsButton_clicked()
 {
+    if (cardMissing())
+        return;
     const ConnectionSettings &cs = *settingsManager->getConnectionSettings();
     if (cs.homeNet || cs.natRoum)
         callByGsm(ui->telNumLineEdit->text());
     else if (cs.intRoum)
         sendSms(ui->telNumLineEdit->text());
+    else
+        Utils::showNotice(tr("Network or method of connection isn't selected"), 0);
 }
 
 void MainWindow::on_tryAgainButton_clicked()

@@ -11,10 +11,12 @@
 #include "store/journal.h"
 
 #include <QDebug>
+#include <QFile>
 #include <QEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+#include <QTranslator>
 
 #include <TelepathyQt/Debug>
 #include <TelepathyQt/Types>
@@ -22,12 +24,21 @@
 namespace {
 
 // The information text names the operator's web site through "%1", so that
-// translations need not repeat a build-time constant.
+// translations need not repeat a build-time constant. Its body names a desktop
+// type size of its own; on the handset it reads at the window's text size.
 void fillInfoText(Ui::MainWindow *ui)
 {
-    const QString html = ui->infoTextBrowser->toHtml();
-    ui->infoTextBrowser->setHtml(QString(html).replace(QLatin1String("%1"),
-                                                       QStringLiteral(ZELVIT_WEB_SITE)));
+    QString html = ui->infoTextBrowser->toHtml();
+    html.replace(QLatin1String("%1"), QStringLiteral(ZELVIT_WEB_SITE));
+    html.replace(QLatin1String("font-size:10pt"), QLatin1String("font-size:18px"));
+    ui->infoTextBrowser->setHtml(html);
+}
+
+QString handsetStyle()
+{
+    QFile file(QStringLiteral(":/style/handset.qss"));
+    file.open(QIODevice::ReadOnly);
+    return QString::fromUtf8(file.readAll());
 }
 
 }
@@ -38,6 +49,8 @@ MainWindow::MainWindow(QWidget *parent, const OperatorEndpoints &endpoints)
 {
     // The icons live in the static core library; make sure they are registered.
     Q_INIT_RESOURCE(resources);
+    // One look for the window and the dialogs it parents, the start-up ones included.
+    setStyleSheet(handsetStyle());
 
     Tp::registerTypes();
     Tp::enableDebug(true);
@@ -49,6 +62,8 @@ MainWindow::MainWindow(QWidget *parent, const OperatorEndpoints &endpoints)
 
     settingsManager = new SettingsManager(this);
     qDebug() << "after creating settingsManager";
+    qtTranslator = new QTranslator(this);
+    loadQtCatalogue(settingsManager->getLanguageSettings()->russian);
 
     journal = new Journal(this);
 
@@ -133,10 +148,11 @@ void MainWindow::changeEvent(QEvent *event)
     if (event->type() != QEvent::LanguageChange || !ui->stackedWidget)
         return;
     // Every designed text comes back, including those that flows overwrite
-    // (balance field, receivers count); the call status has no designed text.
+    // (balance field, receivers count); the call status has no designed text
+    // and shows only the wait for a callback order still outstanding.
     ui->retranslateUi(this);
     fillInfoText(ui);
-    ui->callProcessingLabel->clear();
+    setCallbackPending(!ui->callPushButton->isEnabled());
 }
 
 void MainWindow::showInformationBox(const QString &text)

@@ -129,6 +129,7 @@ private slots:
     void exitExitButtonPressed();
     void onRegistryDialogGetClicked(const QString &number);
     void onRegistryDialogCancelClicked();
+    void on_getCardButton_clicked();
 
 private:
     // Call placement (callflow.cpp).
@@ -137,19 +138,28 @@ private:
     void sendSms(const QString &number);
     void callBySip(QString sipId);
     QString getSmsAccessNumber();
+    bool sipAccountReady();
+    void setCallbackPending(bool pending);
     // Balance (balanceflow.cpp).
     void callBalanceByGsm();
     void sendBalanceSms();
+    // Messages (messageflow.cpp): the gateway's answer to the message sent.
+    void messageAnswered(bool delivered);
+    void messageRefused(const QString &code, const QString &text);
     // Lists (contactspage.cpp, journalpage.cpp).
     void fillContactsList();
     void fillJournalList();
     // Settings (settingspages.cpp).
     void showSaveResult(bool saved);
+    void createSipAccount();
+    void loadQtCatalogue(bool russian);
     void fillConnectionBoxes();
     void loadTranslation(const QString &fileName);
     void storeLanguageChoice();
     // Start page rule and registration dialogs (registration.cpp).
     int decideStartPage();
+    // Flows that charge the card (cardguard.cpp).
+    bool cardMissing();
     // Shared outcome box: title "Zelvit", one "Done" button.
     void showInformationBox(const QString &text);
 
@@ -164,7 +174,11 @@ private:
     TpTelRing *tpTelRing = nullptr;
     TpTelSms *tpTelSms = nullptr;
     TpSip *tpSip = nullptr;
+    QTranslator *qtTranslator = nullptr;
     QString registrationNumber;
+    // A card requested from the virtual card page, not at first start: a
+    // refusal then leaves the window open.
+    bool cardRequestedOnPage = false;
     bool registrationCancelled = false;
 };
 

@@ -65,17 +65,33 @@ void MainWindow::on_smsSendButton_clicked()
         receivers << Utils::removeForeignPrefix(Utils::removePlus(getNumberFromItem(line)));
     }
 
+    if (cardMissing())
+        return;
     const VirtualCardSettings &card = *settingsManager->getVirtualCardSettings();
     QString sender = card.telephoneNumber;
     if (sender.startsWith(QLatin1String("10")))
         sender.remove(0, 2);
 
-    networkManager->httpSendSms(text, sender, receivers.join(QLatin1Char('-')), card.pin);
+    if (!networkManager->httpSendSms(text, sender, receivers.join(QLatin1Char('-')), card.pin)) {
+        Utils::showNotice(tr("Sms sending error."), 0);
+        return;
+    }
 
-    // The gateway's answer arrives later as a message box of its own.
+    // The text and the receivers stay until the gateway answers (a box of its
+    // own): a refused message can be sent again. Until then Send does nothing.
+    ui->smsSendButton->setEnabled(false);
     Utils::showNotice(tr("Message has sended"), 0);
+    emit MySignal(0);
+}
+
+void MainWindow::messageAnswered(bool delivered)
+{
+    ui->smsSendButton->setEnabled(true);
+    if (!delivered) {
+        emit MySignal(15);
+        return;
+    }
     ui->smsContactListWidget->clear();
     ui->smsTextEdit->clear();
     ui->receiversButton->setText(QStringLiteral("0"));
-    emit MySignal(0);
 }

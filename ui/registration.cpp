@@ -66,6 +66,7 @@ void MainWindow::getCardNumberSuccess(const QString &cardNumber, const QString &
     ui->pinLineEdit->setText(card->pin);
     ui->telephoneNumLineEdit->setText(card->telephoneNumber);
     ui->accessTelephoneNumLineEdit->setText(card->accessNumber);
+    ui->getCardButton->setEnabled(true);
     showInformationBox(tr("Your card number is %1 and pin is %2.").arg(cardNumber, pin));
 }
 
@@ -74,7 +75,14 @@ void MainWindow::getCardNumberFail()
     QMessageBox box(QMessageBox::Critical, tr("Zelvit"),
                     tr("Cannot get card number and pin for telephone number %1:.").arg(registrationNumber),
                     QMessageBox::NoButton, this);
-    box.addButton(tr("Done"), QMessageBox::AcceptRole);
+    //: The one button of the box that reports a refused card request.
+    box.addButton(tr("Done", "failure box"), QMessageBox::AcceptRole);
     box.exec();
-    close();
+    // At first start there is no other way to a card; asked from the virtual
+    // card page, the page stays for another number or a typed card.
+    if (!cardRequestedOnPage) {
+        close();
+        return;
+    }
+    ui->getCardButton->setEnabled(true);
 }

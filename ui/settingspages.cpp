@@ -14,7 +14,9 @@
 #include "util/icdhandler.h"
 #include "util/utils.h"
 
+#include <QCoreApplication>
 #include <QDebug>
+#include <QLibraryInfo>
 #include <QRegularExpression>
 #include <QThread>
 #include <QTranslator>
@@ -40,12 +42,6 @@ void selectMethod(QCheckBox *group, QCheckBox *otherMethod)
 bool matchesFully(const QString &text, const QString &pattern)
 {
     return QRegularExpression(QRegularExpression::anchoredPattern(pattern)).match(text).hasMatch();
-}
-
-// The SIP account's password is the card PIN cut to eight characters.
-QString sipPassword(const VirtualCardSettings *card)
-{
-    return card->pin.left(8);
 }
 
 }
@@ -169,7 +165,6 @@ void MainWindow::on_sipCheckBox_toggled(bool checked)
 void MainWindow::on_saveConnSettButton_clicked()
 {
     ConnectionSettings *current = settingsManager->getConnectionSettings();
-    const VirtualCardSettings *card = settingsManager->getVirtualCardSettings();
     qDebug() << "save connection settings";
     qDebug() << "connectionSettings->" << current->toString();
 
@@ -190,7 +185,7 @@ void MainWindow::on_saveConnSettButton_clicked()
             QThread::sleep(2);
         } else if (!tpSip) {
             qDebug() << "ts == NULL";
-            tpSip = new TpSip(card->cardNumber, sipPassword(card), this);
+            createSipAccount();
         } else if (tpSip->isAccountValid()) {
             if (!tpSip->isAccountEnabled()) {
                 qDebug() << "!ts->isAccountEnabled()";
@@ -198,7 +193,7 @@ void MainWindow::on_saveConnSettButton_clicked()
             }
         } else {
             qDebug() << "!ts->isAccountValid()";
-            tpSip = new TpSip(card->cardNumber, sipPassword(card), this);
+            createSipAccount();
         }
     } else if (lastSaved.sip && !current->sip) {
         qDebug() << "connectionSettingsLastSaved->sip && !settingsManager->getConnectionSettings()->sip";
@@ -235,8 +230,14 @@ void MainWindow::startSip()
         qDebug() << "There is no connection.";
         return;
     }
+    createSipAccount();
+}
+
+// The SIP account's password is the card PIN cut to eight characters.
+void MainWindow::createSipAccount()
+{
     const VirtualCardSettings *card = settingsManager->getVirtualCardSettings();
-    tpSip = new TpSip(card->cardNumber, sipPassword(card), this);
+    tpSip = new TpSip(card->cardNumber, card->pin.left(8), this);
 }
 
 // Not connected to TpSip's account signals: every account event would write
@@ -313,6 +314,7 @@ void MainWindow::on_saveContactsSettButton_clicked()
 void MainWindow::on_russianRadioButton_clicked()
 {
     loadTranslation(QStringLiteral("Zelvit_ru.qm"));
+    loadQtCatalogue(true);
     qDebug() << "Zelvit_ru triggered;";
     storeLanguageChoice();
 }
@@ -320,6 +322,7 @@ void MainWindow::on_russianRadioButton_clicked()
 void MainWindow::on_englishRadioButton_clicked()
 {
     loadTranslation(QStringLiteral("Zelvit_en.qm"));
+    loadQtCatalogue(false);
     qDebug() << "Zelvit_en triggered;";
     storeLanguageChoice();
 }
@@ -333,6 +336,17 @@ void MainWindow::loadTranslation(const QString &fileName)
     if (!translator || !probe.load(fileName, translationsPath))
         return;
     translator->load(fileName, translationsPath);
+}
+
+// Qt's own texts (the text fields' context menus, standard buttons) follow the
+// choice: its Russian catalogue goes in with Russian and out with English.
+void MainWindow::loadQtCatalogue(bool russian)
+{
+    QCoreApplication::removeTranslator(qtTranslator);
+    if (russian
+        && qtTranslator->load(QStringLiteral("qtbase_ru.qm"),
+                              QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qtTranslator);
 }
 
 void MainWindow::storeLanguageChoice()

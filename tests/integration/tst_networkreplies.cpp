@@ -128,12 +128,13 @@ private slots:
         row("balance nested", "balance", "<R><A x='1'><B><BALANCE>7</BALANCE></B></A></R>", {"balance:7"});
         row("balance 101", "balance", "<R><RETURN-CODE>101</RETURN-CODE></R>", {"balanceError"});
         row("balance 102 nested", "balance", "<R><S><RETURN-CODE>102</RETURN-CODE></S></R>", {"balanceError"});
-        row("balance blank 101 only logged", "balance", "<R><RETURN-CODE> 101</RETURN-CODE></R>", {});
+        // A reply naming no balance and no known refusal still ends the query.
+        row("balance blank 101 is an error", "balance", "<R><RETURN-CODE> 101</RETURN-CODE></R>", {"balanceError"});
         row("balance code ends its level only", "balance",
             "<R><S><BALANCE>5</BALANCE><RETURN-CODE>101</RETURN-CODE><BALANCE>6</BALANCE></S>"
             "<BALANCE>8</BALANCE></R>",
             {"balance:5", "balanceError", "balance:8"});
-        row("balance tag is case-sensitive", "balance", "<R><balance>3</balance></R>", {});
+        row("balance tag is case-sensitive", "balance", "<R><balance>3</balance></R>", {"balanceError"});
         row("balance empty", "balance", {}, {"balanceError"});
 
         row("card success", "card", "<status>Success</status><num> 777 </num><pin>0042</pin>", {"cardOk:777,0042"});

@@ -93,6 +93,22 @@ private slots:
         QCOMPARE(operatorSim.requests().size(), requestsBefore);
     }
 
+    // A second tap while the query is out must not ask (and bill) again.
+    void webBalanceAsksOnceUntilItsOutcome()
+    {
+        open(situation(homeWeb));
+        const int before = operatorSim.requests().size();
+        click("balanceButton");
+        QVERIFY(!find<QPushButton>("balanceButton")->isEnabled());
+        click("exitBalanceButton");
+        click("balanceButton");
+
+        QTRY_COMPARE(find<QLineEdit>("balanceValEdit")->text(), "25.00");
+        QVERIFY(find<QPushButton>("balanceButton")->isEnabled());
+        QTest::qWait(200);
+        QCOMPARE(operatorSim.requests().size(), before + 1);
+    }
+
     // Last: the queries above dialled and texted the PIN; their log lines hide it.
     void activityLogMasksPin()
     {

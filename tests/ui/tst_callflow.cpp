@@ -10,6 +10,8 @@ const QString home = "homeNet homeNetTone";
 const QString sip = "sip";
 const QString domain = ZELVIT_SIP_DOMAIN;
 const QString sipFormat = "Incorrect phone number.\nFormat for SIP: sip:[number]\nFormat for Phone: [number]";
+const QString sipNotReady = "The SIP account is not ready yet. Try again in a moment.";
+const QString noMethod = "Network or method of connection isn't selected";
 
 struct Placed { QString choices; bool foreign; QString typed, target; };
 struct Refused { QString choices; bool registered, onlineAtOpen, onlineAtCall; QString typed, notice; };
@@ -73,7 +75,10 @@ private slots:
         QTest::newRow("SIP, other domain") << Refused{sip, true, true, true, "sip:79160000000@sip.example.org", sipFormat};
         QTest::newRow("SIP, host ending in the domain")
             << Refused{sip, true, true, true, "sip:79160000000@x" + domain, sipFormat};
-        QTest::newRow("SIP without account") << Refused{sip, true, false, true, "79160000000", ""};
+        // Off line at start no account was made; the call brings it up and says so.
+        QTest::newRow("SIP without account") << Refused{sip, true, false, true, "79160000000", sipNotReady};
+        QTest::newRow("home network, no method") << Refused{"homeNet", true, true, true, "79160000000", noMethod};
+        QTest::newRow("abroad, no method") << Refused{"intRoum", true, true, true, "79160000000", noMethod};
     }
 
     void refusedCallIsJournalledButNotDialled()
@@ -95,8 +100,8 @@ private slots:
         const QStringList journal = Journal().getCallsAsStrList();
         QCOMPARE(journal.size(), recorded + 1);
         QVERIFY(journal.first().startsWith(" (" + row.typed + "),  "));
-        if (row.notice.isEmpty()) // Without an account the call stops silently at its address.
-            QVERIFY(TestFiles::activityLog().contains("callBySip() sipId = 79160000000@"));
+        if (row.notice == sipNotReady)
+            QVERIFY(window->findChild<TpSip *>());
         QTest::qWait(200);
         QVERIFY(TelepathySim::channelRequests().isEmpty());
     }
@@ -138,6 +143,65 @@ private slots:
                  (QStringList{"callback", "JA-CALLBACK", card.telephoneNumber, "79160000000", card.pin}));
         QTRY_COMPARE(boxes->boxTexts, QStringList{box});
         QVERIFY(TelepathySim::channelRequests().isEmpty());
+    }
+
+    // A second tap while the operator has the order must not order (and bill) again.
+    void webCallbackOrdersOnceUntilItsOutcome()
+    {
+        open(situation("homeNet homeNetGprsEdgeWifi"));
+        const int before = operatorSim.requests().size();
+        call("+79160000000");
+        auto *button = find<QPushButton>("callPushButton");
+        QVERIFY(!button->isEnabled());
+        QCOMPARE(find<QLabel>("callProcessingLabel")->text(), "Waiting for the operator's answer...");
+        button->click();
+        click("tryAgainButton");
+
+        QTRY_COMPARE(boxes->boxTexts, QStringList{"Wait an incoming phone call from +79160000000."});
+        QCOMPARE(operatorSim.requests().size(), before + 1);
+        QVERIFY(button->isEnabled());
+        QVERIFY(find<QLabel>("callProcessingLabel")->text().isEmpty());
+    }
+
+    // Every flow charged to the card stops at the card page while there is none.
+    void chargingFlowWithoutCardOpensCardPage_data()
+    {
+        QTest::addColumn<QString>("flow");
+        QTest::addColumn<QString>("choices");
+        QTest::addColumn<int>("fromPage");
+        QTest::newRow("tone call") << "callPushButton" << home << 5;
+        QTest::newRow("web callback") << "callPushButton" << "homeNet homeNetGprsEdgeWifi" << 5;
+        QTest::newRow("text callback") << "callPushButton" << "intRoum intRoumSms" << 5;
+        QTest::newRow("SIP call") << "callPushButton" << sip << 5;
+        QTest::newRow("balance by tone") << "balanceButton" << home << 0;
+        QTest::newRow("web balance") << "balanceButton" << "homeNet homeNetGprsEdgeWifi" << 0;
+        QTest::newRow("message") << "smsSendButton" << home << 15;
+    }
+
+    void chargingFlowWithoutCardOpensCardPage()
+    {
+        QFETCH(QString, flow);
+        QFETCH(QString, choices);
+        QFETCH(int, fromPage);
+        FlowSettings settings = situation(choices);
+        settings.pin.clear();
+        open(settings);
+        find<QLineEdit>("cardNumLineEdit")->setText("typed, not saved");
+        const int before = operatorSim.requests().size();
+        emit window->MySignal(fromPage);
+        find<QLineEdit>("telNumLineEdit")->setText("79160000000");
+        find<QTextEdit>("smsTextEdit")->setPlainText("Hello");
+        find<QListWidget>("smsContactListWidget")->addItem("(79160000000)");
+        click(flow.toLatin1());
+
+        QCOMPARE(HandsetSim::notices(), QStringList{"There is no virtual card. Enter it on the Virtual card page."});
+        QCOMPARE(page(), 10);
+        QCOMPARE(find<QLineEdit>("cardNumLineEdit")->text(), "typed, not saved");
+        click("backVirtCardButton");
+        QCOMPARE(page(), fromPage);
+        QTest::qWait(200);
+        QCOMPARE(operatorSim.requests().size(), before);
+        QVERIFY(TelepathySim::channelRequests().isEmpty() && TelepathySim::sentTexts().isEmpty());
     }
 
     // Last: the calls above dialled and texted the PIN; their log lines hide it.

@@ -103,8 +103,6 @@ private slots:
 
         QCOMPARE(HandsetSim::notices(), QStringList{"Message has sended"});
         QCOMPARE(page(), 0);
-        QVERIFY(receivers().isEmpty() && find<QTextEdit>("smsTextEdit")->toPlainText().isEmpty());
-        QCOMPARE(receiversCount(), "0");
         QVERIFY(operatorSim.waitForRequests(requestsBefore + 1));
         const OperatorSim::Request r = operatorSim.requests().at(requestsBefore);
         QCOMPARE((QStringList{r.service, r.field("OPERATION"), r.field("NUMA"), r.field("NUMB"), r.field("PIN")}),
@@ -112,13 +110,18 @@ private slots:
                               FlowSettings().pin}));
         QCOMPARE(r.text, text);
         QTRY_COMPARE(boxes->boxTexts, QStringList{"Message delivered"});
+        QVERIFY(receivers().isEmpty() && find<QTextEdit>("smsTextEdit")->toPlainText().isEmpty());
+        QCOMPARE(receiversCount(), "0");
     }
 
+    // Until the gateway answers, the message stays and Send does nothing; a
+    // refusal brings it back to its page, ready to be sent again.
     void gatewayAnswerShowsItsBox_data()
     {
         QTest::addColumn<QByteArray>("reply");
         QTest::addColumn<QString>("box");
         QTest::newRow("200 wins over 505") << QByteArray("Response_Code=505 Response_Code=200") << "Message delivered";
+        QTest::newRow("connection dropped") << QByteArray() << "Sms sending error.";
         QTest::newRow("500") << QByteArray("Response_Code=500") << "Message sending violation.";
         QTest::newRow("501") << QByteArray("Response_Code=501") << "The number wasn't found in the system.";
         QTest::newRow("502") << QByteArray("Response_Code=502") << "Billing not available.";
@@ -132,9 +135,20 @@ private slots:
         QFETCH(QByteArray, reply);
         QFETCH(QString, box);
         addReceiver("79160000000");
-        QVERIFY(operatorSim.answerNext(reply, "gateway"));
+        QVERIFY(reply.isEmpty() ? operatorSim.dropNext("gateway") : operatorSim.answerNext(reply, "gateway"));
+        const int before = operatorSim.requests().size();
         send("Hello");
+        QCOMPARE(page(), 0);
+        QVERIFY(!find<QPushButton>("smsSendButton")->isEnabled());
+        click("smsSendButton");
+
         QTRY_COMPARE(boxes->boxTexts, QStringList{box});
+        QCOMPARE(operatorSim.requests().size(), before + 1);
+        QVERIFY(find<QPushButton>("smsSendButton")->isEnabled());
+        const bool delivered = box == "Message delivered";
+        QCOMPARE(page(), delivered ? 0 : 15);
+        QCOMPARE(find<QTextEdit>("smsTextEdit")->toPlainText(), delivered ? "" : "Hello");
+        QCOMPARE(receivers(), delivered ? QStringList() : QStringList{"(79160000000)"});
     }
 };
 

@@ -142,6 +142,38 @@ private slots:
             QVERIFY2(!TestFiles::activityLog().contains("80468024"), "the card PIN reached the activity log");
         }
     }
+
+    // "No" at the offer is not a dead end: the card page asks the portal for
+    // the number typed there, and a refusal leaves the window open.
+    void cardPageGetsCardAfterNoAtOffer_data() { portalAnswerFillsCardPageOrClosesWindow_data(); }
+
+    void cardPageGetsCardAfterNoAtOffer()
+    {
+        QFETCH(QByteArray, reply);
+        QFETCH(QString, box);
+        QFETCH(bool, issued);
+        OperatorSim sim;
+        QVERIFY(sim.start());
+        QVERIFY(sim.answerNext(reply, "portal"));
+        ModalAnswerer answerer;
+        answerer.then(press("No"));
+        MainWindow window(nullptr, sim.endpoints());
+        window.show();
+        QCOMPARE(currentPage(&window), 10);
+        auto *getCard = window.findChild<QPushButton *>("getCardButton");
+        window.findChild<QLineEdit *>("telephoneNumLineEdit")->setText("79160000001");
+        getCard->click();
+        QVERIFY(!getCard->isEnabled());
+        getCard->click();
+
+        QTRY_COMPARE(answerer.boxTexts, QStringList{box.arg("79160000001")});
+        QCOMPARE(sim.requests().size(), 1);
+        QCOMPARE(sim.requests().first().field("msisdn"), "79160000001");
+        QVERIFY(window.isVisible());
+        QCOMPARE(currentPage(&window), 10);
+        QVERIFY(getCard->isEnabled());
+        QCOMPARE(fields(&window, "cardNumLineEdit pinLineEdit"), issued ? "1000200099|80468024" : "|");
+    }
 };
 
 QTEST_MAIN(WindowStartupTest)
