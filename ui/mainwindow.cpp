@@ -21,13 +21,15 @@
 
 namespace {
 
-// The information text names the operator's web site through "%1", so that
-// translations need not repeat a build-time constant.
+// The information text names the operator's web site through "%1" and the
+// program's version through "%2", so that translations need not repeat
+// build-time constants.
 void fillInfoText(Ui::MainWindow *ui)
 {
-    const QString html = ui->infoTextBrowser->toHtml();
-    ui->infoTextBrowser->setHtml(QString(html).replace(QLatin1String("%1"),
-                                                       QStringLiteral(ZELVIT_WEB_SITE)));
+    QString html = ui->infoTextBrowser->toHtml();
+    html.replace(QLatin1String("%1"), QStringLiteral(ZELVIT_WEB_SITE));
+    html.replace(QLatin1String("%2"), QStringLiteral(ZELVIT_VERSION));
+    ui->infoTextBrowser->setHtml(html);
 }
 
 }

@@ -93,6 +93,7 @@ private slots:
         QCOMPARE(receivers->text(), "0");
         QCOMPARE(callStatus->text(), QString());
         QVERIFY(info->toPlainText().contains(ZELVIT_WEB_SITE));
+        QVERIFY(info->toPlainText().contains(ZELVIT_VERSION));
         QCOMPARE(HandsetSim::notices(), QStringList{"Сохранено"});
         QCOMPARE(savedLanguage(), "ru");
 
@@ -100,6 +101,7 @@ private slots:
         QTRY_COMPARE(untranslated(&window, false), QString());
         QCOMPARE(balance->text(), "Loading...");
         QVERIFY(info->toPlainText().contains(ZELVIT_WEB_SITE));
+        QVERIFY(info->toPlainText().contains(ZELVIT_VERSION));
         QVERIFY(!info->toPlainText().contains("%1"));
         QCOMPARE(HandsetSim::notices().last(), "Saved");
         QCOMPARE(savedLanguage(), "en");
