@@ -129,8 +129,8 @@ struct ContactsManager::Private
         ContactEntry entry;
     };
 
-    // The client and its view deliver their signals here, and only a load
-    // dispatches them: the window's event loop never runs them half-way.
+    // The client's signals and the view's changes arrive here, and only a load
+    // dispatches them: the window's event loop never applies them half-way.
     GMainContext *const context;
     std::chrono::milliseconds timeLimit = defaultLoadTimeLimit;
     ESourceRegistry *registry = nullptr;
@@ -204,7 +204,8 @@ bool ContactsManager::Private::openBook(GCancellable *cancellable)
 void ContactsManager::Private::follow(const char *sexp, GCancellable *cancellable)
 {
     GError *error = nullptr;
-    if (e_book_client_get_view_sync(client, sexp, &view, cancellable, &error)) {
+    bool ok = e_book_client_get_view_sync(client, sexp, &view, cancellable, &error);
+    if (ok) {
         viewBus = G_DBUS_CONNECTION(g_object_ref(e_book_client_view_get_connection(view)));
         g_main_context_push_thread_default(context);
         viewSubscription = g_dbus_connection_signal_subscribe(
@@ -218,14 +219,19 @@ void ContactsManager::Private::follow(const char *sexp, GCancellable *cancellabl
             fields = g_slist_prepend(fields, const_cast<char *>(e_contact_field_name(field)));
         e_book_client_view_set_fields_of_interest(view, fields, &error);
         g_slist_free(fields);
+        ok = !error;
     }
-    if (!error)
+    if (ok) {
         e_book_client_view_set_flags(view, E_BOOK_CLIENT_VIEW_FLAGS_NONE, &error);
-    if (!error)
+        ok = !error;
+    }
+    if (ok) {
         e_book_client_view_start(view, &error);
-    if (!error)
+        ok = !error;
+    }
+    if (ok)
         return;
-    qCDebug(lcContacts) << "couldn't follow the address book" << error->message;
+    qCDebug(lcContacts) << "couldn't follow the address book" << (error ? error->message : "");
     g_clear_error(&error);
     stopFollowing();
 }
@@ -263,7 +269,7 @@ bool ContactsManager::Private::catchUp(GCancellable *cancellable)
     gchar *backend = e_client_dup_bus_name(E_CLIENT(client));
     GError *error = nullptr;
     GVariant *reply = g_dbus_connection_call_sync(
-        e_book_client_view_get_connection(view), backend, e_book_client_view_get_object_path(view),
+        viewBus, backend, e_book_client_view_get_object_path(view),
         "org.freedesktop.DBus.Peer", "Ping", nullptr, nullptr, G_DBUS_CALL_FLAGS_NO_AUTO_START, -1,
         cancellable, &error);
     g_free(backend);
