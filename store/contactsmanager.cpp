@@ -94,8 +94,6 @@ bool startRegistryService(GCancellable *cancellable, GError **error)
 
 } // namespace
 
-constexpr std::chrono::milliseconds ContactsManager::defaultLoadTimeLimit;
-
 struct ContactsManager::Private
 {
     Private() : context(g_main_context_new()) {}
