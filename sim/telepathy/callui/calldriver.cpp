@@ -92,13 +92,16 @@ void CallDriver::setUpContent(const QString &path)
 
 void CallDriver::acceptOffer(const QString &path, const QVariantMap &offer)
 {
-    // Our side agrees to whatever the offer names: its codecs, its remote contact.
+    // Our side agrees to the codecs the remote side offers; an outgoing call's
+    // first offer has none yet, and then we propose G.711 (PCMU), which every
+    // SIP peer knows.
     const QString prefix = TP_QT_IFACE_CALL_CONTENT_MEDIA_DESCRIPTION + QLatin1Char('.');
-    QVariantMap local;
-    for (const QString &key : {QStringLiteral("Codecs"), QStringLiteral("RemoteContact")}) {
-        if (offer.contains(prefix + key))
-            local.insert(prefix + key, offer.value(prefix + key));
-    }
+    auto codecs = qdbus_cast<Tp::CodecList>(offer.value(prefix + QLatin1String("Codecs")));
+    if (codecs.isEmpty())
+        codecs << Tp::Codec{0, QStringLiteral("PCMU"), 8000, 1, false, {}};
+    const QVariantMap local = {
+        {prefix + QLatin1String("Codecs"), QVariant::fromValue(codecs)},
+        {prefix + QLatin1String("RemoteContact"), offer.value(prefix + QLatin1String("RemoteContact"))}};
     Tp::Client::CallContentMediaDescriptionInterface(bus, service, path).Accept(local);
 }
 

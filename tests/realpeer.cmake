@@ -1,0 +1,4 @@
+# The SIP account and calls against the real peers Debian ships: mission-control,
+# telepathy-rakia and SIPp as registrar and callee on loopback.
+zelvit_add_test(tst_realsip SOURCES realpeer/tst_realsip.cpp ENV --real-sip TIMEOUT 30)
+add_dependencies(tst_realsip zelvit-tp-callui)
