@@ -31,6 +31,28 @@ bool offersCall1(const Tp::ConnectionCapabilities &capabilities)
     return false;
 }
 
+// What the user is told of a connection status and its reason.
+TpSip::SipStatus statusOf(Tp::ConnectionStatus status, Tp::ConnectionStatusReason reason)
+{
+    switch (status) {
+    case Tp::ConnectionStatusConnected:
+        return TpSip::SipStatus::Online;
+    case Tp::ConnectionStatusConnecting:
+        return TpSip::SipStatus::Connecting;
+    default:
+        break;
+    }
+    switch (reason) {
+    case Tp::ConnectionStatusReasonNoneSpecified:
+    case Tp::ConnectionStatusReasonRequested:
+        return TpSip::SipStatus::Off;
+    case Tp::ConnectionStatusReasonAuthenticationFailed:
+        return TpSip::SipStatus::Rejected;
+    default:
+        return TpSip::SipStatus::Unreachable;
+    }
+}
+
 QString failure(const QString &text, const Tp::PendingOperation *op)
 {
     return text + op->errorName() + QStringLiteral(": ") + op->errorMessage();
@@ -68,27 +90,6 @@ TpSip::~TpSip()
 QString TpSip::compiledInDomain()
 {
     return QStringLiteral(ZELVIT_SIP_DOMAIN);
-}
-
-TpSip::SipStatus TpSip::statusOf(Tp::ConnectionStatus status, Tp::ConnectionStatusReason reason)
-{
-    switch (status) {
-    case Tp::ConnectionStatusConnected:
-        return SipStatus::Online;
-    case Tp::ConnectionStatusConnecting:
-        return SipStatus::Connecting;
-    default:
-        break;
-    }
-    switch (reason) {
-    case Tp::ConnectionStatusReasonNoneSpecified:
-    case Tp::ConnectionStatusReasonRequested:
-        return SipStatus::Off;
-    case Tp::ConnectionStatusReasonAuthenticationFailed:
-        return SipStatus::Rejected;
-    default:
-        return SipStatus::Unreachable;
-    }
 }
 
 TpSip::SipStatus TpSip::sipStatus() const

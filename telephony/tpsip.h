@@ -7,7 +7,6 @@
 
 #include <TelepathyQt/Account>
 #include <TelepathyQt/AccountManager>
-#include <TelepathyQt/Constants>
 #include <TelepathyQt/Types>
 
 namespace Tp {
@@ -30,8 +29,6 @@ public:
     ~TpSip() override;
 
     static QString compiledInDomain();
-    // Maps a connection status and its reason to what the user is told.
-    static SipStatus statusOf(Tp::ConnectionStatus status, Tp::ConnectionStatusReason reason);
 
     bool isAccountValid();
     bool isAccountEnabled();

@@ -106,6 +106,13 @@ private slots:
         QVERIFY(sip.isAccountValid());
     }
 
+    void silentServiceIsReportedUnreachable()
+    {
+        // A loopback address where nothing listens (the tier's SIPp is never on 127.0.0.x).
+        TpSip sip(card, password, nullptr, "127.0.0.254");
+        QTRY_COMPARE_WITH_TIMEOUT(sip.sipStatus(), TpSip::SipStatus::Unreachable, waitMs);
+    }
+
 private:
     static QStringList logTexts() { return TelepathySim::logTexts(); }
 };
