@@ -6,6 +6,7 @@
 #include <TelepathyQt/MethodInvocationContext>
 
 #include <cstdio>
+#include <iterator>
 
 namespace {
 
@@ -62,7 +63,7 @@ void CallHandler::recordState(int index, uint state)
                                         "ended"};
     if (index >= handled.size())
         return;
-    const QString name = QLatin1String(state < 7 ? names[state] : "unknown");
+    const QString name = QLatin1String(state < std::size(names) ? names[state] : "unknown");
     handled[index][3] = name;
     std::printf("call-state %s %s\n", qPrintable(handled.at(index).at(2)), qPrintable(name));
     std::fflush(stdout);
