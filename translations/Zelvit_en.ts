@@ -405,6 +405,22 @@ p, li { white-space: pre-wrap; }
         <source>Improper information</source>
         <translation>Improper information</translation>
     </message>
+    <message>
+        <source>SIP: connecting...</source>
+        <translation>SIP: connecting...</translation>
+    </message>
+    <message>
+        <source>SIP: online</source>
+        <translation>SIP: online</translation>
+    </message>
+    <message>
+        <source>SIP: not registered (wrong card number or PIN)</source>
+        <translation>SIP: not registered (wrong card number or PIN)</translation>
+    </message>
+    <message>
+        <source>SIP: service unreachable</source>
+        <translation>SIP: service unreachable</translation>
+    </message>
 </context>
 <context>
     <name>NetworkManager</name>

@@ -405,6 +405,22 @@ p, li { white-space: pre-wrap; }
         <source>Improper information</source>
         <translation>Неверные данные</translation>
     </message>
+    <message>
+        <source>SIP: connecting...</source>
+        <translation>SIP: подключение...</translation>
+    </message>
+    <message>
+        <source>SIP: online</source>
+        <translation>SIP: в сети</translation>
+    </message>
+    <message>
+        <source>SIP: not registered (wrong card number or PIN)</source>
+        <translation>SIP: не зарегистрирован (неверный номер карты или PIN)</translation>
+    </message>
+    <message>
+        <source>SIP: service unreachable</source>
+        <translation>SIP: сервис недоступен</translation>
+    </message>
 </context>
 <context>
     <name>NetworkManager</name>

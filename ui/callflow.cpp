@@ -219,7 +219,7 @@ void MainWindow::callBySip(QString sipId)
         return;
     }
 
-    const QString domain = QStringLiteral(ZELVIT_SIP_DOMAIN);
+    const QString &domain = sipDomain;
     const QString phoneSuffix = QLatin1Char('@') + domain + QStringLiteral(";client=phone");
     if (sipId.contains(QLatin1Char('@'))) {
         LogManager::writeLog(QStringLiteral("callBySip() sipId = ") + sipId);

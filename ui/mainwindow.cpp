@@ -37,6 +37,7 @@ void fillInfoText(Ui::MainWindow *ui)
 MainWindow::MainWindow(QWidget *parent, const OperatorEndpoints &endpoints)
     : QMainWindow(parent)
     , ui(new Ui::MainWindow())
+    , sipDomain(endpoints.sipDomain)
 {
     // The icons live in the static core library; make sure they are registered.
     Q_INIT_RESOURCE(resources);
@@ -139,6 +140,7 @@ void MainWindow::changeEvent(QEvent *event)
     ui->retranslateUi(this);
     fillInfoText(ui);
     ui->callProcessingLabel->clear();
+    showSipStatus();
 }
 
 void MainWindow::showInformationBox(const QString &text)

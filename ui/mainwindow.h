@@ -62,6 +62,8 @@ private slots:
     void startSip();
     void onSipAccountEnabled();
     void onSipAccountDisabled();
+    // The SIP account's registration in words, beside the SIP choice.
+    void showSipStatus();
     void on_callButton_clicked();
     void on_toneSmsButton_clicked();
     void on_tryAgainButton_clicked();
@@ -145,6 +147,8 @@ private:
     void fillJournalList();
     // Settings (settingspages.cpp).
     void showSaveResult(bool saved);
+    // A new SIP account object for the stored card, followed by the status label.
+    void createTpSip();
     void fillConnectionBoxes();
     void loadTranslation(const QString &fileName);
     void storeLanguageChoice();
@@ -164,6 +168,7 @@ private:
     TpTelRing *tpTelRing = nullptr;
     TpTelSms *tpTelSms = nullptr;
     TpSip *tpSip = nullptr;
+    QString sipDomain;
     QString registrationNumber;
     bool registrationCancelled = false;
 };

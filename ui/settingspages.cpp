@@ -169,7 +169,6 @@ void MainWindow::on_sipCheckBox_toggled(bool checked)
 void MainWindow::on_saveConnSettButton_clicked()
 {
     ConnectionSettings *current = settingsManager->getConnectionSettings();
-    const VirtualCardSettings *card = settingsManager->getVirtualCardSettings();
     qDebug() << "save connection settings";
     qDebug() << "connectionSettings->" << current->toString();
 
@@ -190,7 +189,7 @@ void MainWindow::on_saveConnSettButton_clicked()
             QThread::sleep(2);
         } else if (!tpSip) {
             qDebug() << "ts == NULL";
-            tpSip = new TpSip(card->cardNumber, sipPassword(card), this);
+            createTpSip();
         } else if (tpSip->isAccountValid()) {
             if (!tpSip->isAccountEnabled()) {
                 qDebug() << "!ts->isAccountEnabled()";
@@ -198,7 +197,7 @@ void MainWindow::on_saveConnSettButton_clicked()
             }
         } else {
             qDebug() << "!ts->isAccountValid()";
-            tpSip = new TpSip(card->cardNumber, sipPassword(card), this);
+            createTpSip();
         }
     } else if (lastSaved.sip && !current->sip) {
         qDebug() << "connectionSettingsLastSaved->sip && !settingsManager->getConnectionSettings()->sip";
@@ -235,8 +234,37 @@ void MainWindow::startSip()
         qDebug() << "There is no connection.";
         return;
     }
+    createTpSip();
+}
+
+void MainWindow::createTpSip()
+{
     const VirtualCardSettings *card = settingsManager->getVirtualCardSettings();
-    tpSip = new TpSip(card->cardNumber, sipPassword(card), this);
+    tpSip = new TpSip(card->cardNumber, sipPassword(card), this, sipDomain);
+    connect(tpSip, &TpSip::sipStatusChanged, this, &MainWindow::showSipStatus);
+    showSipStatus();
+}
+
+void MainWindow::showSipStatus()
+{
+    QString text;
+    switch (tpSip ? tpSip->sipStatus() : TpSip::SipStatus::Off) {
+    case TpSip::SipStatus::Off:
+        break;
+    case TpSip::SipStatus::Connecting:
+        text = tr("SIP: connecting...");
+        break;
+    case TpSip::SipStatus::Online:
+        text = tr("SIP: online");
+        break;
+    case TpSip::SipStatus::Rejected:
+        text = tr("SIP: not registered (wrong card number or PIN)");
+        break;
+    case TpSip::SipStatus::Unreachable:
+        text = tr("SIP: service unreachable");
+        break;
+    }
+    ui->sipStatusLabel->setText(text);
 }
 
 // Not connected to TpSip's account signals: every account event would write
