@@ -1,6 +1,7 @@
 // Start-up and shutdown order: settings directory, fresh activity log,
 // translation, connectivity watcher, then the window on its start page.
 #include "app/logmanager.h"
+#include "app/translationsdirectory.h"
 #include "settings/languagesettings.h"
 #include "settings/settingsmanager.h"
 #include "ui/mainwindow.h"
@@ -25,7 +26,7 @@ int main(int argc, char *argv[])
     const LanguageSettings *language = languageChoice.getLanguageSettings();
 
     QTranslator translator;
-    const QString translationsPath = QCoreApplication::applicationDirPath() + QStringLiteral("/translations");
+    const QString translationsPath = translationsDirectory();
     if (language->english)
         translator.load(QStringLiteral("Zelvit_en.qm"), translationsPath);
     else if (language->russian)

@@ -1,16 +1,11 @@
-// Listing a journal of 100,000 records: median of five runs of getCallsAsStrList().
+// Listing a journal of 100,000 records: getCallsAsStrList().
+#include "bench/benchfigure.h"
 #include "store/call.h"
 #include "store/journal.h"
 #include "util/privatefiles.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QFileInfo>
 #include <QTemporaryDir>
-#include <QTextStream>
-
-#include <algorithm>
-#include <vector>
 
 int main(int argc, char **argv)
 {
@@ -32,17 +27,8 @@ int main(int argc, char **argv)
         journal.addBinaryCall(&call);
     }
 
-    std::vector<qint64> runs;
     int listed = 0;
-    for (int run = 0; run < 5; ++run) {
-        QElapsedTimer timer;
-        timer.start();
-        listed = journal.getCallsAsStrList().size();
-        runs.push_back(timer.elapsed());
-    }
-    std::sort(runs.begin(), runs.end());
-    QTextStream(stdout) << "journal: " << listed << " records, file "
-                        << QFileInfo(PrivateFiles::settingsDir() + "/journal.log").size() << " bytes; "
-                        << "getCallsAsStrList median of 5: " << runs[2] << " ms\n";
+    bench::report("Journal listing, 100,000 records",
+                  bench::timeRuns([&] { listed = journal.getCallsAsStrList().size(); }), 0);
     return listed == records ? 0 : 1;
 }

@@ -12,5 +12,6 @@ OperatorEndpoints OperatorEndpoints::compiledIn()
     endpoints.gatewayPort = QStringLiteral(ZELVIT_GATEWAY_PORT);
     endpoints.portalHost = QStringLiteral(ZELVIT_PORTAL_HOST);
     endpoints.portalPort = QStringLiteral(ZELVIT_PORTAL_PORT);
+    endpoints.sipDomain = QStringLiteral(ZELVIT_SIP_DOMAIN);
     return endpoints;
 }

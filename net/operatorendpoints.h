@@ -14,6 +14,7 @@ struct OperatorEndpoints
     QString gatewayPort;
     QString portalHost;
     QString portalPort;
+    QString sipDomain;     // where the card's SIP account registers and calls go
     int transferTimeoutMs = 30000;
 
     static OperatorEndpoints compiledIn();

@@ -2,57 +2,14 @@
 #include <libebook/libebook.h>
 
 #include "store/contactsmanager.h"
+#include "store/loaddeadline.h"
 
 #include <QLoggingCategory>
 #include <QMap>
 
-#include <chrono>
-#include <condition_variable>
-#include <mutex>
-#include <thread>
-
 Q_LOGGING_CATEGORY(lcContacts, "zelvit.contacts")
 
 namespace {
-
-// A healthy local book answers in well under a second even with thousands of contacts.
-constexpr std::chrono::seconds loadTimeLimit(5);
-
-// Cancels the address-book calls of one load when they run past the limit: a
-// stalled service would otherwise freeze the window for the D-Bus default of
-// 25 s per call, and a load makes several.
-class LoadDeadline
-{
-public:
-    explicit LoadDeadline(std::chrono::milliseconds limit)
-        : cancellable(g_cancellable_new()),
-          watchdog([this, limit] {
-              std::unique_lock<std::mutex> lock(mutex);
-              if (!finished.wait_for(lock, limit, [this] { return done; }))
-                  g_cancellable_cancel(cancellable);
-          })
-    {
-    }
-
-    ~LoadDeadline()
-    {
-        {
-            std::lock_guard<std::mutex> lock(mutex);
-            done = true;
-        }
-        finished.notify_one();
-        watchdog.join();
-        g_object_unref(cancellable);
-    }
-
-    GCancellable *const cancellable;
-
-private:
-    std::mutex mutex;
-    std::condition_variable finished;
-    bool done = false;
-    std::thread watchdog;
-};
 
 QString text(EContact *contact, EContactField field)
 {
@@ -69,14 +26,19 @@ QStringList takeTextList(gpointer value)
     return texts;
 }
 
+EContactField telField()
+{
+    static const EContactField field = e_contact_field_id_from_vcard("TEL");
+    return field;
+}
+
 ContactEntry entryFor(EContact *contact)
 {
-    static const EContactField telField = e_contact_field_id_from_vcard("TEL");
     ContactEntry entry;
     entry.uid = text(contact, E_CONTACT_UID);
     entry.name = text(contact, E_CONTACT_FULL_NAME);
     entry.mobile = text(contact, E_CONTACT_PHONE_MOBILE);
-    entry.tel = takeTextList(e_contact_get(contact, telField));
+    entry.tel = takeTextList(e_contact_get(contact, telField()));
     entry.sip = takeTextList(e_contact_get(contact, E_CONTACT_SIP));
     return entry;
 }
@@ -93,6 +55,22 @@ void traceContact(EContact *contact, const ContactEntry &entry)
         qCDebug(lcContacts).noquote() << "\tsip:" << sip;
     for (const QString &tel : entry.tel)
         qCDebug(lcContacts).noquote() << "\ttel:" << tel;
+}
+
+// The query every contact matches; an empty text when it cannot be built.
+QByteArray everyoneQuery()
+{
+    EBookQuery *query = e_book_query_any_field_contains("");
+    gchar *sexp = query ? e_book_query_to_string(query) : nullptr;
+    if (query)
+        e_book_query_unref(query);
+    if (!sexp) {
+        qCDebug(lcContacts) << "couldn't create query";
+        return QByteArray("");
+    }
+    const QByteArray text(sexp);
+    g_free(sexp);
+    return text;
 }
 
 // The registry's own start-up ignores cancellation and waits out the D-Bus
@@ -118,25 +96,68 @@ bool startRegistryService(GCancellable *cancellable, GError **error)
 
 struct ContactsManager::Private
 {
+    Private() : context(g_main_context_new()) {}
     ~Private()
     {
-        clearContacts();
-        closeBook();
+        disconnect();
         g_clear_object(&registry);
+        releaseAll();
+        g_main_context_unref(context);
     }
 
+    bool reload(const char *sexp, GCancellable *cancellable);
     bool openBook(GCancellable *cancellable);
-    void closeBook() { g_clear_object(&client); }
-    bool query(const char *sexp, GSList **contacts, GCancellable *cancellable);
-    void clearContacts();
-    void processResult(gpointer data);
+    void follow(const char *sexp, GCancellable *cancellable);
+    void stopFollowing();
+    bool readAll(const char *sexp, GCancellable *cancellable);
+    bool catchUp(GCancellable *cancellable);
+    void deliverPending();
+    void disconnect();
+    void hold(gpointer data, bool addReference);
+    void releaseAll();
+    void publish();
 
+    static void onViewSignal(GDBusConnection *, const gchar *, const gchar *, const gchar *, const gchar *signal,
+                             GVariant *parameters, gpointer self);
+    static void onBackendDied(EClient *, gpointer self);
+
+    struct Held
+    {
+        EContact *contact;
+        ContactEntry entry;
+    };
+
+    // The client's signals and the view's changes arrive here, and only a load
+    // dispatches them: the window's event loop never applies them half-way.
+    GMainContext *const context;
+    std::chrono::milliseconds timeLimit = defaultLoadTimeLimit;
     ESourceRegistry *registry = nullptr;
     EBookClient *client = nullptr;
-    // Owns one reference to each contact; entries mirror it in the same order.
-    QMap<QString, EContact *> contactMap;
+    EBookClientView *view = nullptr;
+    GDBusConnection *viewBus = nullptr;
+    guint viewSubscription = 0;
+    bool lost = false;    // the view or its backend failed: the next load reads everything
+    bool changed = false; // the view changed contactMap since entries were built
+    // Mirrors the book and owns one reference to each contact.
+    QMap<QString, Held> contactMap;
+    // What readers see: contactMap's entries, or the earlier ones while the book is empty.
     QList<ContactEntry> entries;
 };
+
+// Connects if needed, follows the book and reads all of it.
+bool ContactsManager::Private::reload(const char *sexp, GCancellable *cancellable)
+{
+    if (!openBook(cancellable))
+        return false;
+    if (!view)
+        follow(sexp, cancellable);
+    if (!readAll(sexp, cancellable))
+        return false;
+    // Changes that crossed the read: applying one the read already saw changes nothing.
+    deliverPending();
+    publish();
+    return true;
+}
 
 // Opens the built-in address book, or reuses the connection of an earlier load.
 bool ContactsManager::Private::openBook(GCancellable *cancellable)
@@ -144,16 +165,27 @@ bool ContactsManager::Private::openBook(GCancellable *cancellable)
     if (client)
         return true;
     GError *error = nullptr;
-    if (!registry && startRegistryService(cancellable, &error))
-        registry = e_source_registry_new_sync(cancellable, &error);
+    if (!registry) {
+        // The registry may answer under another versioned name: try it anyway,
+        // unless waking the service already used up the deadline.
+        if (!startRegistryService(cancellable, &error))
+            qCDebug(lcContacts) << "registry service not started" << (error ? error->message : "");
+        g_clear_error(&error);
+        if (!g_cancellable_is_cancelled(cancellable))
+            registry = e_source_registry_new_sync(cancellable, &error);
+    }
     ESource *source = registry ? e_source_registry_ref_builtin_address_book(registry) : nullptr;
     if (source) {
+        g_main_context_push_thread_default(context);
         // (guint32)-1: do not wait for the backend to come online; 0 would wait forever.
         client = E_BOOK_CLIENT(e_book_client_connect_sync(source, guint32(-1), cancellable, &error));
+        g_main_context_pop_thread_default(context);
         g_object_unref(source);
     }
-    if (client)
+    if (client) {
+        g_signal_connect(client, "backend-died", G_CALLBACK(onBackendDied), this);
         return true;
+    }
     qCDebug(lcContacts) << "couldn't load system addressbook" << (error ? error->message : "");
     g_clear_error(&error);
     // The registry may be what went away; the next load starts from scratch.
@@ -161,40 +193,188 @@ bool ContactsManager::Private::openBook(GCancellable *cancellable)
     return false;
 }
 
-bool ContactsManager::Private::query(const char *sexp, GSList **contacts, GCancellable *cancellable)
+// Starts a view on the same query that reports the changes from now on, with
+// only the fields the pages read. Without one each load reads the whole book.
+// The view object emits its changes in the default main context, where the
+// window's event loop would apply them at any time and in no fixed order with
+// a load; its D-Bus signals are taken here instead, in the context that loads
+// drive, so that a round trip to the backend orders them before the load.
+void ContactsManager::Private::follow(const char *sexp, GCancellable *cancellable)
 {
     GError *error = nullptr;
-    if (e_book_client_get_contacts_sync(client, sexp, contacts, cancellable, &error))
-        return true;
-    qCDebug(lcContacts) << "couldn't get query results" << (error ? error->message : "");
+    bool ok = e_book_client_get_view_sync(client, sexp, &view, cancellable, &error);
+    if (ok) {
+        viewBus = G_DBUS_CONNECTION(g_object_ref(e_book_client_view_get_connection(view)));
+        g_main_context_push_thread_default(context);
+        viewSubscription = g_dbus_connection_signal_subscribe(
+            viewBus, nullptr, "org.gnome.evolution.dataserver.AddressBookView", nullptr,
+            e_book_client_view_get_object_path(view), nullptr, G_DBUS_SIGNAL_FLAGS_NONE, onViewSignal, this,
+            nullptr);
+        g_main_context_pop_thread_default(context);
+        GSList *fields = nullptr;
+        for (EContactField field : {E_CONTACT_UID, E_CONTACT_FULL_NAME, E_CONTACT_PHONE_MOBILE, telField(),
+                                    E_CONTACT_SIP})
+            fields = g_slist_prepend(fields, const_cast<char *>(e_contact_field_name(field)));
+        e_book_client_view_set_fields_of_interest(view, fields, &error);
+        g_slist_free(fields);
+        ok = !error;
+    }
+    if (ok) {
+        e_book_client_view_set_flags(view, E_BOOK_CLIENT_VIEW_FLAGS_NONE, &error);
+        ok = !error;
+    }
+    if (ok) {
+        e_book_client_view_start(view, &error);
+        ok = !error;
+    }
+    if (ok)
+        return;
+    qCDebug(lcContacts) << "couldn't follow the address book" << (error ? error->message : "");
     g_clear_error(&error);
-    return false;
+    stopFollowing();
 }
 
-void ContactsManager::Private::clearContacts()
+void ContactsManager::Private::stopFollowing()
 {
-    for (EContact *contact : qAsConst(contactMap))
-        g_object_unref(contact);
-    contactMap.clear();
-    entries.clear();
+    if (viewSubscription)
+        g_dbus_connection_signal_unsubscribe(viewBus, viewSubscription);
+    viewSubscription = 0;
+    g_clear_object(&viewBus);
+    g_clear_object(&view);
 }
 
-// Takes over the list's reference to one contact of a query result.
-void ContactsManager::Private::processResult(gpointer data)
+bool ContactsManager::Private::readAll(const char *sexp, GCancellable *cancellable)
+{
+    GSList *results = nullptr;
+    GError *error = nullptr;
+    if (!e_book_client_get_contacts_sync(client, sexp, &results, cancellable, &error)) {
+        qCDebug(lcContacts) << "couldn't get query results" << (error ? error->message : "");
+        g_clear_error(&error);
+        return false;
+    }
+    qCDebug(lcContacts).noquote() << "name\tphone\tnick\tnotes\tsipId";
+    releaseAll();
+    for (GSList *item = results; item; item = item->next)
+        hold(item->data, false);
+    g_slist_free(results);
+    return true;
+}
+
+// Applies what the view reported up to now; false when the view cannot be trusted.
+bool ContactsManager::Private::catchUp(GCancellable *cancellable)
+{
+    // The backend answers this only after every change it sent before.
+    gchar *backend = e_client_dup_bus_name(E_CLIENT(client));
+    GError *error = nullptr;
+    GVariant *reply = g_dbus_connection_call_sync(
+        viewBus, backend, e_book_client_view_get_object_path(view),
+        "org.freedesktop.DBus.Peer", "Ping", nullptr, nullptr, G_DBUS_CALL_FLAGS_NO_AUTO_START, -1,
+        cancellable, &error);
+    g_free(backend);
+    if (reply) {
+        g_variant_unref(reply);
+    } else {
+        qCDebug(lcContacts) << "address book view lost" << error->message;
+        g_clear_error(&error);
+        lost = true;
+    }
+    deliverPending();
+    if (lost)
+        return false;
+    if (changed)
+        publish();
+    return true;
+}
+
+void ContactsManager::Private::deliverPending()
+{
+    while (g_main_context_iteration(context, FALSE)) {
+    }
+}
+
+void ContactsManager::Private::disconnect()
+{
+    stopFollowing();
+    if (client)
+        g_signal_handlers_disconnect_by_data(client, this);
+    g_clear_object(&client);
+    // Signals still queued hold references to what was let go.
+    deliverPending();
+    lost = false;
+}
+
+// Keeps one contact under its UID; a later contact with the same UID replaces
+// the earlier one. Takes over the caller's reference unless asked to add one.
+void ContactsManager::Private::hold(gpointer data, bool addReference)
 {
     if (!E_IS_CONTACT(data)) {
         g_warning("%s: assertion '%s' failed", G_STRFUNC, "E_IS_CONTACT(data)");
         return;
     }
-    auto *contact = E_CONTACT(data);
-    const QString uid = text(contact, E_CONTACT_UID);
-    auto existing = contactMap.find(uid);
-    if (existing != contactMap.end()) {
-        g_object_unref(existing.value());
-        existing.value() = contact;
-    } else {
-        contactMap.insert(uid, contact);
+    auto *contact = E_CONTACT(addReference ? g_object_ref(data) : data);
+    Held held{contact, entryFor(contact)};
+    traceContact(contact, held.entry);
+    auto existing = contactMap.find(held.entry.uid);
+    if (existing != contactMap.end())
+        g_object_unref(existing->contact);
+    contactMap.insert(held.entry.uid, held);
+}
+
+void ContactsManager::Private::releaseAll()
+{
+    for (const Held &held : qAsConst(contactMap))
+        g_object_unref(held.contact);
+    contactMap.clear();
+}
+
+void ContactsManager::Private::publish()
+{
+    changed = false;
+    if (contactMap.isEmpty()) {
+        qCDebug(lcContacts) << "no matches";
+        return;
     }
+    entries.clear();
+    entries.reserve(contactMap.size());
+    for (const Held &held : qAsConst(contactMap))
+        entries << held.entry;
+}
+
+// A view reports added and modified contacts as vCards, each followed by its
+// UID, and removed ones by UID.
+void ContactsManager::Private::onViewSignal(GDBusConnection *, const gchar *, const gchar *, const gchar *,
+                                            const gchar *signal, GVariant *parameters, gpointer self)
+{
+    if (!g_variant_is_of_type(parameters, G_VARIANT_TYPE("(as)")))
+        return;
+    auto *d = static_cast<Private *>(self);
+    const bool removed = g_str_equal(signal, "ObjectsRemoved");
+    if (!removed && !g_str_equal(signal, "ObjectsAdded") && !g_str_equal(signal, "ObjectsModified"))
+        return;
+    const gchar **values = nullptr;
+    g_variant_get(parameters, "(^a&s)", &values);
+    for (const gchar **value = values; *value; ++value) {
+        if (removed) {
+            auto held = d->contactMap.find(QString::fromUtf8(*value));
+            if (held != d->contactMap.end()) {
+                g_object_unref(held->contact);
+                d->contactMap.erase(held);
+            }
+        } else if (g_str_has_prefix(*value, "BEGIN:VCARD")) {
+            const gchar *vcard = *value;
+            const bool uidFollows = value[1] && !g_str_has_prefix(value[1], "BEGIN:VCARD");
+            d->hold(uidFollows ? e_contact_new_from_vcard_with_uid(vcard, *++value) : e_contact_new_from_vcard(vcard),
+                    false);
+        }
+    }
+    g_free(values);
+    d->changed = true;
+}
+
+void ContactsManager::Private::onBackendDied(EClient *, gpointer self)
+{
+    qCDebug(lcContacts) << "address book backend died";
+    static_cast<Private *>(self)->lost = true;
 }
 
 ContactsManager::ContactsManager(QObject *parent)
@@ -209,48 +389,28 @@ const QList<ContactEntry> &ContactsManager::contacts() const
     return d->entries;
 }
 
+void ContactsManager::setLoadTimeLimit(std::chrono::milliseconds limit)
+{
+    d->timeLimit = limit;
+}
+
 bool ContactsManager::loadContacts()
 {
-    EBookQuery *query = e_book_query_any_field_contains("");
-    gchar *sexp = query ? e_book_query_to_string(query) : nullptr;
-    if (query)
-        e_book_query_unref(query);
-    if (!sexp)
-        qCDebug(lcContacts) << "couldn't create query";
-
-    const char *everyone = sexp ? sexp : "";
+    const LoadDeadline deadline(d->timeLimit);
+    if (d->view) {
+        if (d->catchUp(deadline.cancellable))
+            return true;
+        d->disconnect();
+    }
+    const QByteArray query = everyoneQuery();
     const bool reused = d->client != nullptr;
-    GSList *results = nullptr;
-    bool ok;
-    {
-        const LoadDeadline deadline(loadTimeLimit);
-        ok = d->openBook(deadline.cancellable) && d->query(everyone, &results, deadline.cancellable);
-        if (!ok && reused) {
-            // The kept connection may have died with the address-book service: reopen once.
-            d->closeBook();
-            ok = d->openBook(deadline.cancellable) && d->query(everyone, &results, deadline.cancellable);
-        }
+    bool ok = d->reload(query.constData(), deadline.cancellable);
+    if (!ok && reused) {
+        // The kept connection may have died with the address-book service: reopen once.
+        d->disconnect();
+        ok = d->reload(query.constData(), deadline.cancellable);
     }
-    g_free(sexp);
-    if (!ok) {
-        d->closeBook();
-        return false;
-    }
-    if (!results) {
-        qCDebug(lcContacts) << "no matches";
-        return true;
-    }
-
-    qCDebug(lcContacts).noquote() << "name\tphone\tnick\tnotes\tsipId";
-    d->clearContacts();
-    for (GSList *item = results; item; item = item->next)
-        d->processResult(item->data);
-    g_slist_free(results);
-
-    d->entries.reserve(d->contactMap.size());
-    for (EContact *contact : qAsConst(d->contactMap)) {
-        d->entries << entryFor(contact);
-        traceContact(contact, d->entries.constLast());
-    }
-    return true;
+    if (!ok)
+        d->disconnect();
+    return ok;
 }

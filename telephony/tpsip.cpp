@@ -6,6 +6,7 @@
 #include <QDateTime>
 
 #include <TelepathyQt/AccountSet>
+#include <TelepathyQt/ConnectionCapabilities>
 #include <TelepathyQt/PendingAccount>
 #include <TelepathyQt/PendingChannelRequest>
 #include <TelepathyQt/PendingOperation>
@@ -18,6 +19,40 @@ namespace {
 const QString sipManager = QStringLiteral("sofiasip");
 const QString operatorShortName = QStringLiteral("orvo");
 
+// Whether calls to a contact are Call1 channels. Managers differ in how they
+// state the audio content (fixed or allowed), so the channel type decides.
+bool offersCall1(const Tp::ConnectionCapabilities &capabilities)
+{
+    for (const Tp::RequestableChannelClassSpec &spec : capabilities.allClassSpecs()) {
+        if (spec.channelType() == TP_QT_IFACE_CHANNEL_TYPE_CALL
+            && spec.targetHandleType() == Tp::HandleTypeContact)
+            return true;
+    }
+    return false;
+}
+
+// What the user is told of a connection status and its reason.
+TpSip::SipStatus statusOf(Tp::ConnectionStatus status, Tp::ConnectionStatusReason reason)
+{
+    switch (status) {
+    case Tp::ConnectionStatusConnected:
+        return TpSip::SipStatus::Online;
+    case Tp::ConnectionStatusConnecting:
+        return TpSip::SipStatus::Connecting;
+    default:
+        break;
+    }
+    switch (reason) {
+    case Tp::ConnectionStatusReasonNoneSpecified:
+    case Tp::ConnectionStatusReasonRequested:
+        return TpSip::SipStatus::Off;
+    case Tp::ConnectionStatusReasonAuthenticationFailed:
+        return TpSip::SipStatus::Rejected;
+    default:
+        return TpSip::SipStatus::Unreachable;
+    }
+}
+
 QString failure(const QString &text, const Tp::PendingOperation *op)
 {
     return text + op->errorName() + QStringLiteral(": ") + op->errorMessage();
@@ -25,11 +60,12 @@ QString failure(const QString &text, const Tp::PendingOperation *op)
 
 }
 
-TpSip::TpSip(const QString &cardNumber, const QString &password, QObject *parent)
+TpSip::TpSip(const QString &cardNumber, const QString &password, QObject *parent,
+             const QString &sipDomain)
     : QObject(parent)
     , mPassword(password)
     , mCardNumber(cardNumber)
-    , mAccountId(cardNumber + QLatin1Char('@') + QStringLiteral(ZELVIT_SIP_DOMAIN))
+    , mAccountId(cardNumber + QLatin1Char('@') + sipDomain)
 {
     LogManager::writeLog(QStringLiteral("TpSip() begin"));
     // The password is the card PIN: never in the log.
@@ -49,6 +85,16 @@ TpSip::~TpSip()
         account->setEnabled(false);
     account.reset();
     accountManager.reset();
+}
+
+QString TpSip::compiledInDomain()
+{
+    return QStringLiteral(ZELVIT_SIP_DOMAIN);
+}
+
+TpSip::SipStatus TpSip::sipStatus() const
+{
+    return status;
 }
 
 bool TpSip::isAccountValid()
@@ -94,12 +140,25 @@ void TpSip::makeMediaCall(const QString &sipId)
         LogManager::writeLog(QStringLiteral(" TpSip::makeMediaCall: no SIP account yet"));
         return;
     }
-    // The handset's call UI handles StreamedMedia calls, not the newer Call channels.
+    // Which kind of call the connection manager offers is known once the
+    // account's capabilities are.
+    const QDateTime userActionTime = QDateTime::currentDateTime();
+    connect(account->becomeReady(Tp::Account::FeatureCapabilities), &Tp::PendingOperation::finished,
+            this, [this, sipId, userActionTime] { placeCall(sipId, userActionTime); });
+}
+
+void TpSip::placeCall(const QString &sipId, const QDateTime &userActionTime)
+{
+    // Without known capabilities the call goes the handset's own way (StreamedMedia).
+    Tp::PendingChannelRequest *request;
+    if (offersCall1(account->capabilities())) {
+        request = account->ensureAudioCall(sipId, QString(), userActionTime, QString());
+    } else {
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-    Tp::PendingChannelRequest *request =
-        account->ensureStreamedMediaCall(sipId, QDateTime::currentDateTime(), QString());
+        request = account->ensureStreamedMediaCall(sipId, userActionTime, QString());
 #pragma GCC diagnostic pop
+    }
     connect(request, &Tp::PendingOperation::finished, this, &TpSip::onMediaChannelReady);
 }
 
@@ -123,6 +182,7 @@ void TpSip::onAMReady(Tp::PendingOperation *op)
         LogManager::writeLog(QStringLiteral("account ") + mAccountId + QStringLiteral(" is exists"));
         account = Tp::Account::create(accountManager->busName(), path);
         accountValid = true;
+        watchStatus();
         connect(account->setEnabled(true), &Tp::PendingOperation::finished, this,
                 &TpSip::onAccountEnabled);
         return;
@@ -155,6 +215,7 @@ void TpSip::onAccountCreated(Tp::PendingOperation *op)
     LogManager::writeLog(QStringLiteral("Account created"));
     account = static_cast<Tp::PendingAccount *>(op)->account();
     accountValid = true;
+    watchStatus();
     account->setRequestedPresence(
         Tp::Presence(Tp::ConnectionPresenceTypeAvailable, QStringLiteral("available"),
                      QStringLiteral("asdf")));
@@ -216,6 +277,22 @@ bool TpSip::isOn() const
     // An account found at start is enabled without being made ready, so its
     // own isEnabled() stays false: what this object enabled counts as well.
     return accountEnabled || account->isEnabled();
+}
+
+void TpSip::watchStatus()
+{
+    connect(account.data(), &Tp::Account::connectionStatusChanged, this, &TpSip::reportStatus);
+    connect(account->becomeReady(), &Tp::PendingOperation::finished, this, &TpSip::reportStatus);
+}
+
+void TpSip::reportStatus()
+{
+    if (!account->isReady())
+        return;
+    status = statusOf(account->connectionStatus(), account->connectionStatusReason());
+    LogManager::writeLog(QStringLiteral("TpSip status ") + QString::number(account->connectionStatus())
+                         + QLatin1Char('/') + QString::number(account->connectionStatusReason()));
+    emit sipStatusChanged(status);
 }
 
 void TpSip::report(const QString &text)

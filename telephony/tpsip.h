@@ -1,6 +1,7 @@
 #ifndef TPSIP_H
 #define TPSIP_H
 
+#include <QDateTime>
 #include <QObject>
 #include <QString>
 
@@ -18,19 +19,30 @@ class TpSip : public QObject
 {
     Q_OBJECT
 public:
-    TpSip(const QString &cardNumber, const QString &password, QObject *parent);
+    // How the account's registration stands, as far as the user needs to know.
+    enum class SipStatus { Off, Connecting, Online, Rejected, Unreachable };
+    Q_ENUM(SipStatus)
+
+    // sipDomain: where the account registers; the product uses the operator's.
+    TpSip(const QString &cardNumber, const QString &password, QObject *parent,
+          const QString &sipDomain = compiledInDomain());
     ~TpSip() override;
+
+    static QString compiledInDomain();
 
     bool isAccountValid();
     bool isAccountEnabled();
     void accountEnable();
     void accountDisable();
     void makeMediaCall(const QString &sipId);
+    // The account's last known registration; connecting until the account reports.
+    SipStatus sipStatus() const;
 
 signals:
     void error(QString text);
     void accountEnabledSig();
     void accountDisabledSig();
+    void sipStatusChanged(TpSip::SipStatus status);
 
 private slots:
     void onAMReady(Tp::PendingOperation *op);
@@ -46,9 +58,15 @@ private:
     void report(const QString &text);
     // Whether the held account is to be taken as enabled.
     bool isOn() const;
+    // Follows the held account's connection status from now on.
+    void watchStatus();
+    void reportStatus();
+    // Requests the audio call of the kind the account's manager offers.
+    void placeCall(const QString &sipId, const QDateTime &userActionTime);
 
     bool accountEnabled = false;
     bool accountValid = false;
+    SipStatus status = SipStatus::Connecting;
     QString mPassword;
     QString mSipId;
     QString mCardNumber;

@@ -5,7 +5,7 @@
     <name>MainWindow</name>
     <message>
         <location filename="../ui/mainwindow.ui" line="32"/>
-        <location filename="../ui/mainwindow.cpp" line="160"/>
+        <location filename="../ui/mainwindow.cpp" line="164"/>
         <location filename="../ui/registration.cpp" line="75"/>
         <source>Zelvit</source>
         <translation>Zelvit</translation>
@@ -19,13 +19,13 @@
         <location filename="../ui/mainwindow.ui" line="763"/>
         <location filename="../ui/mainwindow.ui" line="849"/>
         <location filename="../ui/mainwindow.ui" line="924"/>
-        <location filename="../ui/mainwindow.ui" line="1058"/>
-        <location filename="../ui/mainwindow.ui" line="1117"/>
-        <location filename="../ui/mainwindow.ui" line="1223"/>
-        <location filename="../ui/mainwindow.ui" line="1312"/>
-        <location filename="../ui/mainwindow.ui" line="1415"/>
-        <location filename="../ui/mainwindow.ui" line="1512"/>
-        <location filename="../ui/mainwindow.ui" line="1668"/>
+        <location filename="../ui/mainwindow.ui" line="1068"/>
+        <location filename="../ui/mainwindow.ui" line="1127"/>
+        <location filename="../ui/mainwindow.ui" line="1233"/>
+        <location filename="../ui/mainwindow.ui" line="1322"/>
+        <location filename="../ui/mainwindow.ui" line="1425"/>
+        <location filename="../ui/mainwindow.ui" line="1522"/>
+        <location filename="../ui/mainwindow.ui" line="1678"/>
         <source>Main Menu</source>
         <translation>Главное меню</translation>
     </message>
@@ -38,7 +38,7 @@
     </message>
     <message>
         <location filename="../ui/mainwindow.ui" line="189"/>
-        <location filename="../ui/mainwindow.ui" line="1612"/>
+        <location filename="../ui/mainwindow.ui" line="1622"/>
         <source>Sms</source>
         <translation>SMS</translation>
     </message>
@@ -78,14 +78,14 @@
     <message>
         <location filename="../ui/mainwindow.ui" line="391"/>
         <location filename="../ui/mainwindow.ui" line="917"/>
-        <location filename="../ui/mainwindow.ui" line="1051"/>
-        <location filename="../ui/mainwindow.ui" line="1110"/>
-        <location filename="../ui/mainwindow.ui" line="1216"/>
-        <location filename="../ui/mainwindow.ui" line="1305"/>
-        <location filename="../ui/mainwindow.ui" line="1408"/>
-        <location filename="../ui/mainwindow.ui" line="1505"/>
-        <location filename="../ui/mainwindow.ui" line="1578"/>
-        <location filename="../ui/mainwindow.ui" line="1769"/>
+        <location filename="../ui/mainwindow.ui" line="1061"/>
+        <location filename="../ui/mainwindow.ui" line="1120"/>
+        <location filename="../ui/mainwindow.ui" line="1226"/>
+        <location filename="../ui/mainwindow.ui" line="1315"/>
+        <location filename="../ui/mainwindow.ui" line="1418"/>
+        <location filename="../ui/mainwindow.ui" line="1515"/>
+        <location filename="../ui/mainwindow.ui" line="1588"/>
+        <location filename="../ui/mainwindow.ui" line="1779"/>
         <source>Back</source>
         <translation>Назад</translation>
     </message>
@@ -108,9 +108,9 @@
     <message>
         <location filename="../ui/mainwindow.ui" line="507"/>
         <location filename="../ui/mainwindow.ui" line="705"/>
-        <location filename="../ui/mainwindow.ui" line="1074"/>
-        <location filename="../ui/mainwindow.ui" line="1239"/>
-        <location filename="../ui/mainwindow.ui" line="1724"/>
+        <location filename="../ui/mainwindow.ui" line="1084"/>
+        <location filename="../ui/mainwindow.ui" line="1249"/>
+        <location filename="../ui/mainwindow.ui" line="1734"/>
         <source>Contacts</source>
         <translation>Контакты</translation>
     </message>
@@ -155,7 +155,7 @@ p, li { white-space: pre-wrap; }
 &lt;table border=&quot;0&quot; style=&quot;-qt-table-type: root; margin-top:4px; margin-bottom:4px; margin-left:4px; margin-right:4px;&quot;&gt;
 &lt;tr&gt;
 &lt;td style=&quot;border: none;&quot;&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-weight:600;&quot;&gt;Zelvit version 1.0.5 Dear Zelvit user! &lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-weight:600;&quot;&gt;Zelvit version %2 Dear Zelvit user! &lt;/span&gt;&lt;/p&gt;
 &lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;Follow these rules for correct work:&lt;/p&gt;
 &lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;1. Phone number. In the menu Settings, Virtual Card enter the number of the SIM card that is in this phone, in this format:&lt;/p&gt;
 &lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;- for Russia: «7» and the number with the code of the mobile operator, for example 79160000000;&lt;/p&gt;
@@ -173,7 +173,7 @@ p, li { white-space: pre-wrap; }
 &lt;table border=&quot;0&quot; style=&quot;-qt-table-type: root; margin-top:4px; margin-bottom:4px; margin-left:4px; margin-right:4px;&quot;&gt;
 &lt;tr&gt;
 &lt;td style=&quot;border: none;&quot;&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-weight:600;&quot;&gt;Zelvit версия 1.0.5. Уважаемый пользователь Zelvit! &lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-weight:600;&quot;&gt;Zelvit версия %2. Уважаемый пользователь Zelvit! &lt;/span&gt;&lt;/p&gt;
 &lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;Для правильной работы соблюдайте следующие правила:&lt;/p&gt;
 &lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;1. Номер телефона. В меню «Настройки», «Виртуальная карта» укажите номер SIM-карты, которая стоит в этом телефоне, в таком формате:&lt;/p&gt;
 &lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;- для России: «7» и номер с кодом мобильного оператора, например 79160000000;&lt;/p&gt;
@@ -237,152 +237,152 @@ p, li { white-space: pre-wrap; }
         <translation>SIP</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1044"/>
-        <location filename="../ui/mainwindow.ui" line="1209"/>
-        <location filename="../ui/mainwindow.ui" line="1298"/>
+        <location filename="../ui/mainwindow.ui" line="1054"/>
+        <location filename="../ui/mainwindow.ui" line="1219"/>
+        <location filename="../ui/mainwindow.ui" line="1308"/>
         <source>Save</source>
         <translation>Сохранить</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1086"/>
+        <location filename="../ui/mainwindow.ui" line="1096"/>
         <source>Fast search:</source>
         <translation>Быстрый поиск:</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1103"/>
+        <location filename="../ui/mainwindow.ui" line="1113"/>
         <source>Select</source>
         <translation>Выбрать</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1133"/>
+        <location filename="../ui/mainwindow.ui" line="1143"/>
         <source>Virtual card</source>
         <translation>Виртуальная карта</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1145"/>
+        <location filename="../ui/mainwindow.ui" line="1155"/>
         <source>Card number</source>
         <translation>Номер карты</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1155"/>
+        <location filename="../ui/mainwindow.ui" line="1165"/>
         <source>Access phone number</source>
         <translation>Номер доступа</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1165"/>
+        <location filename="../ui/mainwindow.ui" line="1175"/>
         <source>PIN-code of card</source>
         <translation>PIN-код карты</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1175"/>
+        <location filename="../ui/mainwindow.ui" line="1185"/>
         <source>Your phone number</source>
         <translation>Ваш номер телефона</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1202"/>
+        <location filename="../ui/mainwindow.ui" line="1212"/>
         <source>Get a card</source>
         <translation>Получить карту</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1249"/>
+        <location filename="../ui/mainwindow.ui" line="1259"/>
         <source>Select contacts</source>
         <translation>Источник контактов</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1259"/>
+        <location filename="../ui/mainwindow.ui" line="1269"/>
         <source>Telephone and SIM</source>
         <translation>Память телефона и SIM-карта</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1266"/>
+        <location filename="../ui/mainwindow.ui" line="1276"/>
         <source>Telephone</source>
         <translation>Память телефона</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1276"/>
+        <location filename="../ui/mainwindow.ui" line="1286"/>
         <source>SIM</source>
         <translation>SIM-карта</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1346"/>
+        <location filename="../ui/mainwindow.ui" line="1356"/>
         <source>Operation finished successful</source>
         <translation>Операция выполнена</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1361"/>
+        <location filename="../ui/mainwindow.ui" line="1371"/>
         <source>phone number</source>
         <translation>номер телефона</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1368"/>
+        <location filename="../ui/mainwindow.ui" line="1378"/>
         <source>:</source>
         <translation>:</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1449"/>
-        <location filename="../ui/mainwindow.ui" line="1462"/>
+        <location filename="../ui/mainwindow.ui" line="1459"/>
+        <location filename="../ui/mainwindow.ui" line="1472"/>
         <location filename="../ui/serviceoutcomes.cpp" line="16"/>
         <source>Error</source>
         <translation>Ошибка</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1487"/>
+        <location filename="../ui/mainwindow.ui" line="1497"/>
         <source>Try again</source>
         <translation>Повторить</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1494"/>
+        <location filename="../ui/mainwindow.ui" line="1504"/>
         <source>Tone/SMS</source>
         <translation>Тоновый набор/SMS</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1546"/>
+        <location filename="../ui/mainwindow.ui" line="1556"/>
         <source>Receivers</source>
         <translation>Получатели</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1564"/>
+        <location filename="../ui/mainwindow.ui" line="1574"/>
         <source>Delete</source>
         <translation>Удалить</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1571"/>
-        <location filename="../ui/mainwindow.ui" line="1745"/>
+        <location filename="../ui/mainwindow.ui" line="1581"/>
+        <location filename="../ui/mainwindow.ui" line="1755"/>
         <source>Add</source>
         <translation>Добавить</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1634"/>
+        <location filename="../ui/mainwindow.ui" line="1644"/>
         <source>Receivers:</source>
         <translation>Получатели:</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1641"/>
+        <location filename="../ui/mainwindow.ui" line="1651"/>
         <source>0</source>
         <translation>0</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1661"/>
+        <location filename="../ui/mainwindow.ui" line="1671"/>
         <source>Send</source>
         <translation>Отправить</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1702"/>
+        <location filename="../ui/mainwindow.ui" line="1712"/>
         <source>Add Contact</source>
         <translation>Добавить получателя</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1717"/>
+        <location filename="../ui/mainwindow.ui" line="1727"/>
         <source>From Contact List:</source>
         <translation>Из списка контактов:</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1735"/>
+        <location filename="../ui/mainwindow.ui" line="1745"/>
         <source>Manually:</source>
         <translation>Вручную:</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1776"/>
+        <location filename="../ui/mainwindow.ui" line="1786"/>
         <source>Message</source>
         <translation>SMS</translation>
     </message>
@@ -391,8 +391,8 @@ p, li { white-space: pre-wrap; }
         <location filename="../ui/balanceflow.cpp" line="68"/>
         <location filename="../ui/callflow.cpp" line="60"/>
         <location filename="../ui/callflow.cpp" line="223"/>
-        <location filename="../ui/settingspages.cpp" line="181"/>
-        <location filename="../ui/settingspages.cpp" line="228"/>
+        <location filename="../ui/settingspages.cpp" line="187"/>
+        <location filename="../ui/settingspages.cpp" line="234"/>
         <source>There is no connection.</source>
         <translation>Нет соединения.</translation>
     </message>
@@ -475,7 +475,7 @@ p, li { white-space: pre-wrap; }
         <translation>Время</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="161"/>
+        <location filename="../ui/mainwindow.cpp" line="165"/>
         <source>Done</source>
         <translation>Готово</translation>
     </message>
@@ -563,24 +563,24 @@ p, li { white-space: pre-wrap; }
         <translation>Ваш счёт заблокирован.</translation>
     </message>
     <message>
-        <location filename="../ui/settingspages.cpp" line="51"/>
+        <location filename="../ui/settingspages.cpp" line="57"/>
         <source>Saved</source>
         <translation>Сохранено</translation>
     </message>
     <message>
-        <location filename="../ui/settingspages.cpp" line="51"/>
+        <location filename="../ui/settingspages.cpp" line="57"/>
         <source>Settings is not saved. Try once again.</source>
         <translation>Настройки не сохранены. Попробуйте ещё раз.</translation>
     </message>
     <message>
         <location filename="../ui/callflow.cpp" line="150"/>
         <location filename="../ui/callflow.cpp" line="295"/>
-        <location filename="../ui/settingspages.cpp" line="216"/>
+        <location filename="../ui/settingspages.cpp" line="222"/>
         <source>Network or method of connection isn&apos;t selected</source>
         <translation>Не выбраны сеть или способ соединения</translation>
     </message>
     <message>
-        <location filename="../ui/settingspages.cpp" line="284"/>
+        <location filename="../ui/settingspages.cpp" line="313"/>
         <source>Improper information</source>
         <translation>Неверные данные</translation>
     </message>
@@ -588,6 +588,26 @@ p, li { white-space: pre-wrap; }
         <location filename="../ui/cardguard.cpp" line="20"/>
         <source>There is no virtual card. Enter it on the Virtual card page.</source>
         <translation>Нет виртуальной карты. Введите её на странице «Виртуальная карта».</translation>
+    </message>
+    <message>
+        <location filename="../ui/settingspages.cpp" line="257"/>
+        <source>SIP: connecting...</source>
+        <translation>SIP: подключение...</translation>
+    </message>
+    <message>
+        <location filename="../ui/settingspages.cpp" line="260"/>
+        <source>SIP: online</source>
+        <translation>SIP: в сети</translation>
+    </message>
+    <message>
+        <location filename="../ui/settingspages.cpp" line="263"/>
+        <source>SIP: not registered (wrong card number or PIN)</source>
+        <translation>SIP: не зарегистрирован (неверный номер карты или PIN)</translation>
+    </message>
+    <message>
+        <location filename="../ui/settingspages.cpp" line="266"/>
+        <source>SIP: service unreachable</source>
+        <translation>SIP: сервис недоступен</translation>
     </message>
 </context>
 <context>

@@ -226,7 +226,7 @@ void MainWindow::callBySip(QString sipId)
         return;
     }
 
-    const QString domain = QStringLiteral(ZELVIT_SIP_DOMAIN);
+    const QString &domain = sipDomain;
     const QString phoneSuffix = QLatin1Char('@') + domain + QStringLiteral(";client=phone");
     if (sipId.contains(QLatin1Char('@'))) {
         LogManager::writeLog(QStringLiteral("callBySip() sipId = ") + sipId);
@@ -267,7 +267,7 @@ bool MainWindow::sipAccountReady()
     if (tpSip && tpSip->isAccountValid() && tpSip->isAccountEnabled())
         return true;
     if (!tpSip)
-        createSipAccount();
+        createTpSip();
     Utils::showNotice(tr("The SIP account is not ready yet. Try again in a moment."), 0);
     LogManager::writeLog(QStringLiteral("The SIP account is not ready yet."));
     return false;

@@ -23,13 +23,15 @@
 
 namespace {
 
-// The information text names the operator's web site through "%1", so that
-// translations need not repeat a build-time constant. Its body names a desktop
-// type size of its own; on the handset it reads at the window's text size.
+// The information text names the operator's web site through "%1" and the
+// program's version through "%2", so that translations need not repeat
+// build-time constants. Its body names a desktop type size of its own; on the
+// handset it reads at the window's text size.
 void fillInfoText(Ui::MainWindow *ui)
 {
     QString html = ui->infoTextBrowser->toHtml();
     html.replace(QLatin1String("%1"), QStringLiteral(ZELVIT_WEB_SITE));
+    html.replace(QLatin1String("%2"), QStringLiteral(ZELVIT_VERSION));
     html.replace(QLatin1String("font-size:10pt"), QLatin1String("font-size:18px"));
     ui->infoTextBrowser->setHtml(html);
 }
@@ -46,6 +48,7 @@ QString handsetStyle()
 MainWindow::MainWindow(QWidget *parent, const OperatorEndpoints &endpoints)
     : QMainWindow(parent)
     , ui(new Ui::MainWindow())
+    , sipDomain(endpoints.sipDomain)
 {
     // The icons live in the static core library; make sure they are registered.
     Q_INIT_RESOURCE(resources);
@@ -153,6 +156,7 @@ void MainWindow::changeEvent(QEvent *event)
     ui->retranslateUi(this);
     fillInfoText(ui);
     setCallbackPending(!ui->callPushButton->isEnabled());
+    showSipStatus();
 }
 
 void MainWindow::showInformationBox(const QString &text)

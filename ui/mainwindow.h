@@ -62,6 +62,8 @@ private slots:
     void startSip();
     void onSipAccountEnabled();
     void onSipAccountDisabled();
+    // The SIP account's registration in words, beside the SIP choice.
+    void showSipStatus();
     void on_callButton_clicked();
     void on_toneSmsButton_clicked();
     void on_tryAgainButton_clicked();
@@ -151,7 +153,8 @@ private:
     void fillJournalList();
     // Settings (settingspages.cpp).
     void showSaveResult(bool saved);
-    void createSipAccount();
+    // A new SIP account object for the stored card, followed by the status label.
+    void createTpSip();
     void loadQtCatalogue(bool russian);
     void fillConnectionBoxes();
     void loadTranslation(const QString &fileName);
@@ -175,6 +178,7 @@ private:
     TpTelSms *tpTelSms = nullptr;
     TpSip *tpSip = nullptr;
     QTranslator *qtTranslator = nullptr;
+    QString sipDomain;
     QString registrationNumber;
     // A card requested from the virtual card page, not at first start: a
     // refusal then leaves the window open.

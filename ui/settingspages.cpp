@@ -44,6 +44,12 @@ bool matchesFully(const QString &text, const QString &pattern)
     return QRegularExpression(QRegularExpression::anchoredPattern(pattern)).match(text).hasMatch();
 }
 
+// The SIP account's password is the card PIN cut to eight characters.
+QString sipPassword(const VirtualCardSettings *card)
+{
+    return card->pin.left(8);
+}
+
 }
 
 void MainWindow::showSaveResult(bool saved)
@@ -185,7 +191,7 @@ void MainWindow::on_saveConnSettButton_clicked()
             QThread::sleep(2);
         } else if (!tpSip) {
             qDebug() << "ts == NULL";
-            createSipAccount();
+            createTpSip();
         } else if (tpSip->isAccountValid()) {
             if (!tpSip->isAccountEnabled()) {
                 qDebug() << "!ts->isAccountEnabled()";
@@ -193,7 +199,7 @@ void MainWindow::on_saveConnSettButton_clicked()
             }
         } else {
             qDebug() << "!ts->isAccountValid()";
-            createSipAccount();
+            createTpSip();
         }
     } else if (lastSaved.sip && !current->sip) {
         qDebug() << "connectionSettingsLastSaved->sip && !settingsManager->getConnectionSettings()->sip";
@@ -230,14 +236,37 @@ void MainWindow::startSip()
         qDebug() << "There is no connection.";
         return;
     }
-    createSipAccount();
+    createTpSip();
 }
 
-// The SIP account's password is the card PIN cut to eight characters.
-void MainWindow::createSipAccount()
+void MainWindow::createTpSip()
 {
     const VirtualCardSettings *card = settingsManager->getVirtualCardSettings();
-    tpSip = new TpSip(card->cardNumber, card->pin.left(8), this);
+    tpSip = new TpSip(card->cardNumber, sipPassword(card), this, sipDomain);
+    connect(tpSip, &TpSip::sipStatusChanged, this, &MainWindow::showSipStatus);
+    showSipStatus();
+}
+
+void MainWindow::showSipStatus()
+{
+    QString text;
+    switch (tpSip ? tpSip->sipStatus() : TpSip::SipStatus::Off) {
+    case TpSip::SipStatus::Off:
+        break;
+    case TpSip::SipStatus::Connecting:
+        text = tr("SIP: connecting...");
+        break;
+    case TpSip::SipStatus::Online:
+        text = tr("SIP: online");
+        break;
+    case TpSip::SipStatus::Rejected:
+        text = tr("SIP: not registered (wrong card number or PIN)");
+        break;
+    case TpSip::SipStatus::Unreachable:
+        text = tr("SIP: service unreachable");
+        break;
+    }
+    ui->sipStatusLabel->setText(text);
 }
 
 // Not connected to TpSip's account signals: every account event would write

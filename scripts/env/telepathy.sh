@@ -74,7 +74,7 @@ zelvit_env_telepathy() {
   zelvit_tp_seed_accounts
 
   # Started here rather than by activation, so that teardown knows each process id.
-  zelvit_env_start telepathy-cm "$cm"
+  zelvit_env_start telepathy-cm "$cm" ${ZELVIT_TP_SIP_CALL1:+--sip-call1}
   zelvit_env_start telepathy-callui "$callui"
   zelvit_env_wait_name session org.freedesktop.Telepathy.ConnectionManager.sofiasip || return 1
   zelvit_env_wait_name session org.freedesktop.Telepathy.Client.ZelvitCallUi || return 1

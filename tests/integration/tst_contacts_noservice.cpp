@@ -11,6 +11,11 @@ private slots:
     void loadFailsWithoutHangingAndKeepsNothing()
     {
         ContactsManager manager;
+        // Services that never answer are given up on after this limit; without one
+        // the loads keep the product's deadline and must fail on their own.
+        const int limitMs = qEnvironmentVariableIntValue("ZELVIT_TEST_LOAD_LIMIT_MS");
+        if (limitMs > 0)
+            manager.setLoadTimeLimit(std::chrono::milliseconds(limitMs));
         for (int attempt = 0; attempt < 2; ++attempt) { // the second tries to connect again
             QVERIFY(!manager.loadContacts());
             QVERIFY(manager.contacts().isEmpty());

@@ -43,8 +43,15 @@ OperatorEndpoints OperatorSim::endpoints(int transferTimeoutMs) const
     const auto port = [this](const char *service) {
         return QString::number(mPorts.value(QLatin1String(service)).toInt());
     };
-    return { host, port("balance"), port("callback"), host, port("gateway"),
-             host, port("portal"), transferTimeoutMs };
+    // The SIP domain stays the compiled-in one: the stand-in "sofiasip" takes any.
+    OperatorEndpoints endpoints = OperatorEndpoints::compiledIn();
+    endpoints.billingHost = endpoints.gatewayHost = endpoints.portalHost = host;
+    endpoints.balancePort = port("balance");
+    endpoints.callbackPort = port("callback");
+    endpoints.gatewayPort = port("gateway");
+    endpoints.portalPort = port("portal");
+    endpoints.transferTimeoutMs = transferTimeoutMs;
+    return endpoints;
 }
 
 QList<OperatorSim::Request> OperatorSim::requests()

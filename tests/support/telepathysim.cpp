@@ -38,11 +38,22 @@ QVariant callSim(const QString &method, const QVariantList &arguments = {})
     return call(simName, "/org/zelvit/Sim/Telepathy", simName, method, arguments);
 }
 
-QList<QStringList> records(const QString &method)
+QVariant callUi(const QString &method)
+{
+    const QString name = "org.zelvit.Sim.CallUi";
+    return call(name, "/org/zelvit/Sim/CallUi", name, method);
+}
+
+QList<QStringList> listOf(const QVariant &reply)
 {
     QList<QStringList> result;
-    callSim(method).value<QDBusArgument>() >> result;
+    reply.value<QDBusArgument>() >> result;
     return result;
+}
+
+QList<QStringList> records(const QString &method)
+{
+    return listOf(callSim(method));
 }
 
 QStringList paths(const QString &name)
@@ -87,6 +98,16 @@ bool clear()
 bool failNextChannelRequest(const QString &errorName, const QString &errorMessage)
 {
     return callSim("FailNextChannelRequest", {errorName, errorMessage}).isValid();
+}
+
+QList<QStringList> handledCalls()
+{
+    return listOf(callUi("HandledChannels"));
+}
+
+bool hangUp()
+{
+    return callUi("HangUp").isValid();
 }
 
 QStringList accountPaths()

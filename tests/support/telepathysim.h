@@ -25,6 +25,12 @@ bool clear();
 // The next channel request, of either manager, fails with this Telepathy error.
 bool failNextChannelRequest(const QString &errorName, const QString &errorMessage);
 
+// The calls the call UI stand-in (zelvit-tp-callui) handled: account path,
+// channel type, target, and the Call1 call state ("active", "ended", ...).
+QList<QStringList> handledCalls();
+// The call UI hangs up every Call1 call it holds.
+bool hangUp();
+
 // All accounts of the account manager, valid ones first.
 QStringList accountPaths();
 // Creates a disabled account; returns its object path, or an empty string.

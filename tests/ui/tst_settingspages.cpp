@@ -211,10 +211,13 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(sipAccounts(cardNumber), QStringList{"on 90817263"}, 10000);
         // The account reports its enabling back before it can be switched off.
         QTRY_VERIFY_WITH_TIMEOUT(TestFiles::activityLog().contains("was enabled"), 10000);
+        const auto *status = widget<QLabel>(&window, "sipStatusLabel");
+        QTRY_COMPARE_WITH_TIMEOUT(status->text(), QString("SIP: online"), 10000);
 
         click(&window, {"tone", "saveConnSettButton"});
         QCOMPARE(savedConnection(), "home tone");
         QTRY_COMPARE_WITH_TIMEOUT(sipAccounts(cardNumber), QStringList{"off 90817263"}, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(status->text(), QString(), 10000);
         QVERIFY2(!TestFiles::activityLog().contains("90817263"), "the SIP password reached the activity log");
     }
 

@@ -106,6 +106,7 @@ private slots:
         QCOMPARE(receivers->text(), "0");
         QCOMPARE(callStatus->text(), QString());
         QVERIFY(info->toPlainText().contains(ZELVIT_WEB_SITE));
+        QVERIFY(info->toPlainText().contains(ZELVIT_VERSION));
         QCOMPARE(HandsetSim::notices(), QStringList{"Сохранено"});
         QCOMPARE(savedLanguage(), "ru");
 
@@ -114,6 +115,7 @@ private slots:
         QCOMPARE(balance->text(), "Loading…");
         QCOMPARE(qtCopy(), "&Copy");
         QVERIFY(info->toPlainText().contains(ZELVIT_WEB_SITE));
+        QVERIFY(info->toPlainText().contains(ZELVIT_VERSION));
         QVERIFY(!info->toPlainText().contains("%1"));
         QCOMPARE(HandsetSim::notices().last(), "Saved");
         QCOMPARE(savedLanguage(), "en");

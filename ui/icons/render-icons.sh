@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Renders the page icons into images/ from the Tango icon theme (public domain,
+# Renders the page icons into images/, and the 64x64 launcher icon into
+# dist/, from the Tango icon theme (public domain,
 # Debian package tango-icon-theme) and from the two drawings in src/.
 # Needs rsvg-convert (librsvg2-bin) and ImageMagick; the PNGs are committed, so
 # the build itself needs neither. "_s" is the image a button shows; the plain
@@ -27,3 +28,5 @@ pair Write2 "$tango/apps/accessories-text-editor.svg"
 pair Cancel "$tango/actions/process-stop.svg"
 render "$tango/apps/internet-mail.svg" "$out/Mail.png" 48
 render "$here/src/logo.svg" "$out/logo/mb_32.png" 32
+# The launcher icon of the installed application (the SVG itself is installed as well).
+render "$here/src/logo.svg" "$here/../../dist/zelvit.png" 64

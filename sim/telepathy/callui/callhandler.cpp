@@ -6,6 +6,7 @@
 #include <TelepathyQt/MethodInvocationContext>
 
 #include <cstdio>
+#include <iterator>
 
 namespace {
 
@@ -36,13 +37,42 @@ void CallHandler::handleChannels(const Tp::MethodInvocationContextPtr<> &context
                                  const HandlerInfo &)
 {
     for (const Tp::ChannelPtr &channel : channels) {
-        const QStringList entry = {account->objectPath(), channel->channelType(), channel->targetId()};
+        const QStringList entry = {account->objectPath(), channel->channelType(), channel->targetId(),
+                                   QString()};
         handled << entry;
         held << channel;
-        std::printf("handle %s\n", qPrintable(entry.join(QLatin1Char(' '))));
+        std::printf("handle %s\n", qPrintable(entry.join(QLatin1Char(' ')).trimmed()));
         std::fflush(stdout);
     }
     context->setFinished();
+    for (int i = handled.size() - channels.size(); i < handled.size(); ++i) {
+        const Tp::ChannelPtr &channel = held.at(i);
+        if (channel->channelType() != TP_QT_IFACE_CHANNEL_TYPE_CALL)
+            continue;
+        auto *driver = new CallDriver(channel->dbusConnection(), channel->busName(),
+                                      channel->objectPath(), this);
+        connect(driver, &CallDriver::stateChanged, this, [this, i](uint state) { recordState(i, state); });
+        calls << driver;
+    }
+}
+
+void CallHandler::recordState(int index, uint state)
+{
+    static const char *const names[] = {"unknown",     "pending-initiator", "initialising",
+                                        "initialised", "accepted",          "active",
+                                        "ended"};
+    if (index >= handled.size())
+        return;
+    const QString name = QLatin1String(state < std::size(names) ? names[state] : "unknown");
+    handled[index][3] = name;
+    std::printf("call-state %s %s\n", qPrintable(handled.at(index).at(2)), qPrintable(name));
+    std::fflush(stdout);
+}
+
+void CallHandler::HangUp()
+{
+    for (CallDriver *call : calls)
+        call->hangUp();
 }
 
 QList<QStringList> CallHandler::HandledChannels() const
@@ -53,6 +83,9 @@ QList<QStringList> CallHandler::HandledChannels() const
 void CallHandler::Clear()
 {
     handled.clear();
+    held.clear();
+    qDeleteAll(calls);
+    calls.clear();
     std::printf("cleared\n");
     std::fflush(stdout);
 }

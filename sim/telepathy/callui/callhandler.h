@@ -1,6 +1,8 @@
 #ifndef CALLHANDLER_H
 #define CALLHANDLER_H
 
+#include "calldriver.h"
+
 #include <QList>
 #include <QObject>
 #include <QStringList>
@@ -9,7 +11,9 @@
 #include <TelepathyQt/Channel>
 
 // The handset's call UI as far as dispatching goes: takes every StreamedMedia,
-// Call and Text channel without approval, records it and keeps it open.
+// Call and Text channel without approval, records it and keeps it open. Call1
+// channels are driven through their media side (CallDriver) so that a real
+// connection manager actually dials.
 // Control interface: org.zelvit.Sim.CallUi.
 class CallHandler : public QObject, public Tp::AbstractClientHandler
 {
@@ -26,13 +30,19 @@ public:
                         const QDateTime &userActionTime, const HandlerInfo &handlerInfo) override;
 
 public slots:
-    // Each entry: account object path, channel type, target identifier.
+    // Each entry: account object path, channel type, target identifier, and
+    // for a Call1 channel its last call state ("active", "ended", ...).
     Q_SCRIPTABLE QList<QStringList> HandledChannels() const;
     Q_SCRIPTABLE void Clear();
+    // Hangs up every Call1 call that was handled.
+    Q_SCRIPTABLE void HangUp();
 
 private:
+    void recordState(int index, uint state);
+
     QList<QStringList> handled;
     QList<Tp::ChannelPtr> held;
+    QList<CallDriver *> calls;
 };
 
 #endif

@@ -29,9 +29,12 @@ int main(int argc, char **argv)
         return 1;
     }
 
+    // Channels arrive ready: their type and target are known when handled.
+    Tp::ChannelFactoryPtr channels = Tp::ChannelFactory::create(bus);
+    channels->addCommonFeatures(Tp::Channel::FeatureCore);
     Tp::ClientRegistrarPtr registrar = Tp::ClientRegistrar::create(
-        Tp::AccountFactory::create(bus), Tp::ConnectionFactory::create(bus),
-        Tp::ChannelFactory::create(bus), Tp::ContactFactory::create());
+        Tp::AccountFactory::create(bus), Tp::ConnectionFactory::create(bus), channels,
+        Tp::ContactFactory::create());
     Tp::SharedPtr<CallHandler> handler(new CallHandler);
     if (!registrar->registerClient(Tp::AbstractClientPtr::dynamicCast(handler),
                                    QStringLiteral("ZelvitCallUi"))

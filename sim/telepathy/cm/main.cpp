@@ -1,6 +1,8 @@
 // Stand-in for the handset's connection managers "ring" (cellular, protocol
 // "tel") and "sofiasip" (SIP, protocol "sip"), both served by this process.
 // Control interface: org.zelvit.Sim.Telepathy on /org/zelvit/Sim/Telepathy.
+// With --sip-call1, "sofiasip" offers Call1 audio calls instead of StreamedMedia
+// ones, as the desktop SIP manager does.
 
 #include "channelrecorder.h"
 #include "simprotocol.h"
@@ -11,6 +13,7 @@
 #include <QTimer>
 
 #include <TelepathyQt/BaseConnectionManager>
+#include <TelepathyQt/Constants>
 #include <TelepathyQt/DBusError>
 #include <TelepathyQt/Types>
 
@@ -30,7 +33,10 @@ int main(int argc, char **argv)
 
     ChannelRecorder recorder;
     QList<Tp::BaseConnectionManagerPtr> managers;
-    for (const SimProtocolInfo &info : {ringInfo(), sofiasipInfo()}) {
+    const QString sipCallType = app.arguments().contains(QStringLiteral("--sip-call1"))
+                                    ? TP_QT_IFACE_CHANNEL_TYPE_CALL
+                                    : TP_QT_IFACE_CHANNEL_TYPE_STREAMED_MEDIA;
+    for (const SimProtocolInfo &info : {ringInfo(), sofiasipInfo(sipCallType)}) {
         Tp::BaseConnectionManagerPtr manager = Tp::BaseConnectionManager::create(bus, info.managerName);
         manager->addProtocol(createSimProtocol(info, &recorder));
         Tp::DBusError error;

@@ -36,9 +36,11 @@ QString textOf(const Tp::MessagePartList &parts)
 
 SimConnection::SimConnection(const QDBusConnection &bus, const QString &cmName,
                              const QString &protocolName, const QVariantMap &parameters,
-                             const QRegularExpression &validId, ChannelRecorder *recorder)
+                             const QRegularExpression &validId, const QString &callType,
+                             ChannelRecorder *recorder)
     : Tp::BaseConnection(bus, cmName, protocolName, parameters)
     , validId(validId)
+    , callType(callType)
     , recorder(recorder)
 {
     const QString self = parameters.value(QStringLiteral("account")).toString();
@@ -57,9 +59,10 @@ SimConnection::SimConnection(const QDBusConnection &bus, const QString &cmName,
     });
 
     auto requests = Tp::BaseConnectionRequestsInterface::create(this);
-    requests->requestableChannelClasses
-        << contactChannelClass(TP_QT_IFACE_CHANNEL_TYPE_STREAMED_MEDIA)
-        << contactChannelClass(TP_QT_IFACE_CHANNEL_TYPE_TEXT);
+    Tp::RequestableChannelClass calls = contactChannelClass(callType);
+    if (callType == TP_QT_IFACE_CHANNEL_TYPE_CALL)
+        calls.allowedProperties << TP_QT_IFACE_CHANNEL_TYPE_CALL + QLatin1String(".InitialAudio");
+    requests->requestableChannelClasses << calls << contactChannelClass(TP_QT_IFACE_CHANNEL_TYPE_TEXT);
     plugInterface(Tp::AbstractConnectionInterfacePtr::dynamicCast(requests));
 
     auto contacts = Tp::BaseConnectionContactsInterface::create();
@@ -174,8 +177,14 @@ Tp::BaseChannelPtr SimConnection::newChannel(const QVariantMap &request, Tp::DBu
     Tp::BaseChannelPtr channel;
     if (channelType == TP_QT_IFACE_CHANNEL_TYPE_TEXT) {
         channel = newTextChannel(handle, targetId);
-    } else if (channelType == TP_QT_IFACE_CHANNEL_TYPE_STREAMED_MEDIA) {
+    } else if (channelType == callType) {
         channel = Tp::BaseChannel::create(this, channelType, Tp::HandleTypeContact, handle);
+        if (channelType == TP_QT_IFACE_CHANNEL_TYPE_CALL) {
+            // An audio call without media: enough for dispatching and for a handler to accept it.
+            auto call = Tp::BaseChannelCallType::create(channel.data(), false, 0, true, false,
+                                                        QStringLiteral("audio"), QString());
+            channel->plugInterface(Tp::AbstractChannelInterfacePtr::dynamicCast(call));
+        }
     } else {
         error->set(TP_QT_ERROR_NOT_IMPLEMENTED, QStringLiteral("unsupported channel type"));
         return Tp::BaseChannelPtr();

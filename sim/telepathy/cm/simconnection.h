@@ -10,15 +10,15 @@
 class ChannelRecorder;
 
 // One connection of a simulated connection manager: accepts identifiers as
-// given (checked against the protocol's pattern), opens StreamedMedia and
-// Text channels to contacts, and records every request and sent text.
+// given (checked against the protocol's pattern), opens audio call channels
+// (StreamedMedia or Call1, as the protocol offers) and Text channels to contacts, and records every request and sent text.
 class SimConnection : public Tp::BaseConnection
 {
     Q_OBJECT
 public:
     SimConnection(const QDBusConnection &bus, const QString &cmName, const QString &protocolName,
                   const QVariantMap &parameters, const QRegularExpression &validId,
-                  ChannelRecorder *recorder);
+                  const QString &callType, ChannelRecorder *recorder);
 
 private:
     void connectNow(Tp::DBusError *error);
@@ -33,6 +33,7 @@ private:
     uint handleFor(const QString &identifier);
 
     QRegularExpression validId;
+    QString callType;
     ChannelRecorder *recorder;
     QHash<QString, uint> handles;
     QHash<uint, QString> identifiers;

@@ -23,10 +23,11 @@ SimProtocolInfo ringInfo()
     info.parameters << parameter("account", "s");
     // A dial string: digits after an optional "+", with pauses ("p", "w") and tones ("*", "#").
     info.validId = QRegularExpression(QStringLiteral("^\\+?[0-9pw*#]+$"));
+    info.callType = TP_QT_IFACE_CHANNEL_TYPE_STREAMED_MEDIA;
     return info;
 }
 
-SimProtocolInfo sofiasipInfo()
+SimProtocolInfo sofiasipInfo(const QString &callType)
 {
     SimProtocolInfo info;
     info.managerName = QStringLiteral("sofiasip");
@@ -38,6 +39,7 @@ SimProtocolInfo sofiasipInfo()
                     << parameter("port", "u") << parameter("stun-port", "u")
                     << parameter("stun-server", "s") << parameter("transport", "s");
     info.validId = QRegularExpression(QStringLiteral("^\\S+$"));
+    info.callType = callType;
     return info;
 }
 
@@ -54,7 +56,8 @@ Tp::BaseProtocolPtr createSimProtocol(const SimProtocolInfo &info, ChannelRecord
                             .arg(info.managerName,
                                  parameters.value(QStringLiteral("account")).toString()));
         return Tp::BaseConnectionPtr(new SimConnection(bus, info.managerName, info.protocolName,
-                                                       parameters, info.validId, recorder));
+                                                       parameters, info.validId, info.callType,
+                                                       recorder));
     });
     protocol->setIdentifyAccountCallback([](const QVariantMap &parameters, Tp::DBusError *) {
         return parameters.value(QStringLiteral("account")).toString();

@@ -16,12 +16,15 @@ struct SimProtocolInfo
     QString protocolName;
     Tp::ProtocolParameterList parameters;
     QRegularExpression validId;
+    // The channel type of audio calls: StreamedMedia, or Call1 as newer managers offer.
+    QString callType;
 };
 
 // The cellular manager "ring" (protocol "tel") and the SIP manager
 // "sofiasip" (protocol "sip"), as their ".manager" files declare them.
 SimProtocolInfo ringInfo();
-SimProtocolInfo sofiasipInfo();
+// callType: the audio call channel type the SIP manager offers.
+SimProtocolInfo sofiasipInfo(const QString &callType);
 
 Tp::BaseProtocolPtr createSimProtocol(const SimProtocolInfo &info, ChannelRecorder *recorder);
 

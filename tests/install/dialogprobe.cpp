@@ -1,0 +1,36 @@
+// Loaded into a started Zelvit with LD_PRELOAD: as soon as a modal dialog is
+// on screen, prints its labels and buttons, one per line, and ends the
+// process. This lets a test read what an installed program shows, with the
+// program exactly as installed.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QTextStream>
+#include <QTimer>
+
+#include <cstdlib>
+
+namespace {
+
+void printDialogWhenShown()
+{
+    auto *poll = new QTimer(qApp);
+    QObject::connect(poll, &QTimer::timeout, [] {
+        const QWidget *dialog = QApplication::activeModalWidget();
+        if (!dialog || !dialog->isVisible())
+            return;
+        QTextStream out(stdout);
+        out.setCodec("UTF-8");
+        for (const QLabel *label : dialog->findChildren<QLabel *>())
+            out << "label: " << label->text().replace(QLatin1Char('\n'), QLatin1Char(' ')) << '\n';
+        for (const QAbstractButton *button : dialog->findChildren<QAbstractButton *>())
+            out << "button: " << button->text() << '\n';
+        out.flush();
+        std::_Exit(0);
+    });
+    poll->start(50);
+}
+
+}
+
+Q_COREAPP_STARTUP_FUNCTION(printDialogWhenShown)
