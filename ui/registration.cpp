@@ -62,10 +62,14 @@ void MainWindow::getCardNumberSuccess(const QString &cardNumber, const QString &
     card->cardNumber = cardNumber;
     card->pin = pin;
     card->telephoneNumber = registrationNumber;
-    ui->cardNumLineEdit->setText(card->cardNumber);
-    ui->pinLineEdit->setText(card->pin);
-    ui->telephoneNumLineEdit->setText(card->telephoneNumber);
-    ui->accessTelephoneNumLineEdit->setText(card->accessNumber);
+    // A reply that comes while the start-up dialogs are open finds no form
+    // yet; the constructor fills it from the record once it is set up.
+    if (ui->cardNumLineEdit) {
+        ui->cardNumLineEdit->setText(card->cardNumber);
+        ui->pinLineEdit->setText(card->pin);
+        ui->telephoneNumLineEdit->setText(card->telephoneNumber);
+        ui->accessTelephoneNumLineEdit->setText(card->accessNumber);
+    }
     showInformationBox(tr("Your card number is %1 and pin is %2.").arg(cardNumber, pin));
 }
 
@@ -74,6 +78,7 @@ void MainWindow::getCardNumberFail()
     QMessageBox box(QMessageBox::Critical, tr("Zelvit"),
                     tr("Cannot get card number and pin for telephone number %1:.").arg(registrationNumber),
                     QMessageBox::NoButton, this);
+    box.setTextFormat(Qt::PlainText);
     box.addButton(tr("Done"), QMessageBox::AcceptRole);
     box.exec();
     close();
