@@ -95,6 +95,23 @@ private slots:
             QCOMPARE(parameters.value(it.key()).userType(), it.value().userType());
     }
 
+    void firstListedOfTwoMatchingAccountsIsTaken()
+    {
+        const QStringList seeded = {sipAccount("5550006@orvo.example"), sipAccount("5550006@sip.orvo.example")};
+        QVERIFY(!seeded.contains(QString()));
+        const QStringList listed = TelepathySim::accountPaths();
+        const QString first = listed.indexOf(seeded[0]) < listed.indexOf(seeded[1]) ? seeded[0] : seeded[1];
+        // A new hash seed for each object stands for a new process (Telepathy-Qt lists accounts by hash).
+        for (int run = 0; run < 8; ++run) {
+            qSetGlobalQHashSeed(-1);
+            TpSip sip("5550006", password, nullptr);
+            QSignalSpy enabled(&sip, &TpSip::accountEnabledSig);
+            QVERIFY(enabled.wait());
+            for (const QString &path : seeded)
+                QCOMPARE(accountEnabled(path), path == first);
+        }
+    }
+
     void mediaCallReachesSipManagerWithExactAddress()
     {
         TpSip sip("5550004", password, nullptr);
