@@ -114,15 +114,20 @@ bool Journal::addBinaryCall(Call *call)
     PrivateFiles::restrict(file);
     qDebug() << "fileSize = " << file.size();
     // A new record behind a torn one would put every later record out of step
-    // for the reader: the torn tail goes first.
-    QByteArray bytes = file.readAll();
-    const qint64 end = readRecords(bytes, nullptr);
-    bool written = (end == bytes.size() || file.resize(end)) && file.seek(end);
+    // for the reader: the torn tail goes first. The file is read through only
+    // when it is not as this object's last append left it.
+    qint64 end = file.size();
+    if (end != completeSize) {
+        QByteArray bytes = file.readAll();
+        end = readRecords(bytes, nullptr);
+    }
+    bool written = (end == file.size() || file.resize(end)) && file.seek(end);
     written = written && file.write(record) == record.size();
     if (!written) {
         qDebug() << "cannot write journalFile;";
         file.resize(end);
     }
+    completeSize = written ? end + record.size() : end;
     file.close();
     return written;
 }
