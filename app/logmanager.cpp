@@ -4,14 +4,13 @@
 
 #include <QDateTime>
 #include <QDebug>
-#include <QDir>
 #include <QFile>
 #include <QTextStream>
 
 QString LogManager::logFilePath()
 {
     // Computed once: the log stays where it was even if HOME changes later.
-    static const QString path = QDir::homePath() + QStringLiteral("/.Zelvit/mainlog.log");
+    static const QString path = PrivateFiles::settingsDir() + QStringLiteral("/mainlog.log");
     return path;
 }
 

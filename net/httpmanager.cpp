@@ -9,8 +9,6 @@
 
 namespace {
 
-const QString maskedPin = QStringLiteral("****");
-
 // Every value is percent-encoded so that "&", "=", "#" or a blank inside a
 // card number or PIN can neither add nor cut parameters. Digits, letters and
 // "-._~" are unreserved and travel unchanged; so does anything in `keep`.
@@ -21,7 +19,7 @@ QString encoded(const QString &value, const QByteArray &keep = QByteArray())
 
 QString pinText(const QString &pin, bool maskPin)
 {
-    return maskPin ? maskedPin : encoded(pin);
+    return maskPin ? secretMask : encoded(pin);
 }
 
 QString billingUrl(const QString &host, const QString &port, const QString &path,
@@ -58,7 +56,7 @@ QString smsBody(const QString &operation, const QString &numa, const QString &nu
     return QStringLiteral("OPERATION=") + encoded(operation, keep)
             + QStringLiteral("&NUMA=") + encoded(numa, keep)
             + QStringLiteral("&NUMB=") + encoded(numb, keep)
-            + QStringLiteral("&PIN=") + (maskPin ? maskedPin : encoded(pin, keep))
+            + QStringLiteral("&PIN=") + (maskPin ? secretMask : encoded(pin, keep))
             + QStringLiteral("&REQUEST_ID=") + encoded(requestId, keep)
             + QStringLiteral("&INCOGNITO=") + encoded(incognito, keep)
             + QStringLiteral("&MESSAGE=") + encoded(base64, keep);

@@ -55,14 +55,14 @@ QString withPinsMasked(QString text)
             QStringLiteral("(<pin(?:\\s[^>]*)?>).*?(</pin\\s*>)"),
             QRegularExpression::CaseInsensitiveOption
                     | QRegularExpression::DotMatchesEverythingOption);
-    return text.replace(pinElement, QStringLiteral("\\1****\\2"));
+    return text.replace(pinElement, QStringLiteral("\\1") + secretMask + QStringLiteral("\\2"));
 }
 
 QString tagLine(const QDomElement &element)
 {
     const bool isPin = element.tagName().compare(QLatin1String("pin"), Qt::CaseInsensitive) == 0;
     return QStringLiteral("tagName=") + element.tagName() + QStringLiteral(" tagText=")
-            + (isPin ? QStringLiteral("****") : element.text());
+            + (isPin ? secretMask : element.text());
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "settings/settingsmanager.h"
 
+#include "app/logmanager.h"
 #include "config.h"
 #include "settings/connectionsettings.h"
 #include "settings/contactssettings.h"
@@ -93,7 +94,7 @@ const char *flag(bool value)
 
 QString masked(const QString &secret)
 {
-    return secret.isEmpty() ? secret : QStringLiteral("****");
+    return secret.isEmpty() ? secret : secretMask;
 }
 
 void debugConnection(const ConnectionSettings *s)

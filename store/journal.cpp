@@ -11,13 +11,16 @@
 #include <QTime>
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
 // The journal keeps the layout written on the handset by Qt 4: a date-time is
-// a 32-bit Julian day, 32-bit milliseconds and one time-spec byte.
+// a 32-bit Julian day, 32-bit milliseconds and one time-spec byte, Qt 4's own
+// value: -1 local (unknown), 0 local standard time, 1 local daylight time,
+// 2 UTC. Only a UTC time needs converting for display.
 constexpr QDataStream::Version journalStreamVersion = QDataStream::Qt_4_7;
-constexpr qint8 utcSpec = 1;
+constexpr qint8 utcSpec = 2;
 
 // "yyyy.MM.dd hh:mm", built by hand: listing formats every record of the file.
 QString formatStart(const QDate &date, const QTime &time)
@@ -45,6 +48,44 @@ QString formatStart(const QDate &date, const QTime &time)
     return text;
 }
 
+struct Record
+{
+    QString abonent;
+    QString number;
+    QDate startDate;
+    QTime startTime;
+    qint8 startSpec = 0;
+    QDate finishDate;
+    QTime finishTime;
+    qint8 finishSpec = 0;
+    bool incoming = false;
+};
+
+// Reads the whole records from the start of bytes, handing each to visit, and
+// returns where the last complete one ends: a crash or a full disk can leave
+// a torn record behind it.
+qint64 readRecords(QByteArray &bytes, const std::function<void(const Record &)> &visit)
+{
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QDataStream in(&buffer);
+    in.setVersion(journalStreamVersion);
+    Record r;
+    qint64 end = 0;
+    while (!in.atEnd()) {
+        // Date and time are read as their parts: building a local QDateTime
+        // for every record would cost a time-zone lookup each.
+        in >> r.abonent >> r.number >> r.startDate >> r.startTime >> r.startSpec >> r.finishDate
+            >> r.finishTime >> r.finishSpec >> r.incoming;
+        if (in.status() != QDataStream::Ok)
+            break;
+        end = buffer.pos();
+        if (visit)
+            visit(r);
+    }
+    return end;
+}
+
 } // namespace
 
 Journal::Journal(QObject *parent)
@@ -57,8 +98,8 @@ Journal::Journal(QObject *parent)
 bool Journal::addBinaryCall(Call *call)
 {
     qDebug() << "addBinaryCall(" << journalFile;
-    // The record is built in memory and appended with one write, so a crash
-    // can at worst leave one torn record at the end, which listing skips.
+    // The record is built in memory and written with one unbuffered write, so
+    // a short write can be taken back whole.
     QByteArray record;
     QDataStream out(&record, QIODevice::WriteOnly);
     out.setVersion(journalStreamVersion);
@@ -66,16 +107,28 @@ bool Journal::addBinaryCall(Call *call)
         << call->isIncoming();
 
     QFile file(journalFile);
-    if (!file.open(QIODevice::ReadWrite | QIODevice::Append)) {
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
         qDebug() << "cannot write journalFile;";
         return false;
     }
     PrivateFiles::restrict(file);
     qDebug() << "fileSize = " << file.size();
-    const bool written = file.write(record) == record.size() && file.flush();
-    file.close();
-    if (!written)
+    // A new record behind a torn one would put every later record out of step
+    // for the reader: the torn tail goes first. The file is read through only
+    // when it is not as this object's last append left it.
+    qint64 end = file.size();
+    if (end != completeSize) {
+        QByteArray bytes = file.readAll();
+        end = readRecords(bytes, nullptr);
+    }
+    bool written = (end == file.size() || file.resize(end)) && file.seek(end);
+    written = written && file.write(record) == record.size();
+    if (!written) {
         qDebug() << "cannot write journalFile;";
+        file.resize(end);
+    }
+    completeSize = written ? end + record.size() : end;
+    file.close();
     return written;
 }
 
@@ -90,38 +143,20 @@ QStringList Journal::getCallsAsStrList()
     QByteArray bytes = file.readAll();
     file.close();
 
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QDataStream in(&buffer);
-    in.setVersion(journalStreamVersion);
-
     QStringList lines;
-    QString abonent;
-    QString number;
-    QDate startDate;
-    QTime startTime;
-    qint8 startSpec = 0;
-    QDate finishDate;
-    QTime finishTime;
-    qint8 finishSpec = 0;
-    bool incoming = false;
-    while (!in.atEnd()) {
-        // Date and time are read as their parts: building a local QDateTime
-        // for every record would cost a time-zone lookup each.
-        in >> abonent >> number >> startDate >> startTime >> startSpec >> finishDate >> finishTime
-            >> finishSpec >> incoming;
-        if (in.status() != QDataStream::Ok) {
-            qDebug() << "getCallsAsStrList: torn record at the end skipped";
-            break;
+    const qint64 end = readRecords(bytes, [&lines](const Record &r) {
+        QDate date = r.startDate;
+        QTime time = r.startTime;
+        if (r.startSpec == utcSpec) {
+            const QDateTime local = QDateTime(date, time, Qt::UTC).toLocalTime();
+            date = local.date();
+            time = local.time();
         }
-        if (startSpec == utcSpec) {
-            const QDateTime local = QDateTime(startDate, startTime, Qt::UTC).toLocalTime();
-            startDate = local.date();
-            startTime = local.time();
-        }
-        lines.append(abonent + QStringLiteral(" (") + number + QStringLiteral("),  ")
-                     + formatStart(startDate, startTime));
-    }
+        lines.append(r.abonent + QStringLiteral(" (") + r.number + QStringLiteral("),  ")
+                     + formatStart(date, time));
+    });
+    if (end < bytes.size())
+        qDebug() << "getCallsAsStrList: torn record at the end skipped";
     std::reverse(lines.begin(), lines.end());
     return lines;
 }

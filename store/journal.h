@@ -20,6 +20,8 @@ public:
 
 private:
     QString journalFile;
+    // The size the file had after the last append, all of it whole records.
+    qint64 completeSize = -1;
 };
 
 #endif

@@ -1,6 +1,7 @@
 #include "telephony/cellularchain.h"
 
 #include "app/logmanager.h"
+#include "telephony/accountorder.h"
 #include "telephony/unabletocallbox.h"
 
 #include <TelepathyQt/AccountSet>
@@ -18,12 +19,12 @@ const QString cellularAccountMark = QStringLiteral("ring/tel/ring");
 
 }
 
-CellularChain::CellularChain(const QString &className, const QString &target, const QString &secret,
+CellularChain::CellularChain(const QString &className, const QString &target, const QString &shownTarget,
                              const Tp::Features &connectFeatures, QObject *parent)
     : QObject(parent)
     , className(className)
     , target(target)
-    , secret(secret)
+    , shownTarget(shownTarget)
     , connectFeatures(connectFeatures)
 {
     LogManager::writeLog(className + QStringLiteral("() begin"));
@@ -71,12 +72,11 @@ const Tp::ConnectionPtr &CellularChain::connection() const
     return liveConnection;
 }
 
-QString CellularChain::loggable(const QString &text) const
+QString CellularChain::shownId(const QString &id) const
 {
-    if (secret.isEmpty())
-        return text;
-    QString masked = text;
-    return masked.replace(secret, QStringLiteral("****"));
+    // The identifier is the connection manager's reading of the target: when
+    // the target holds a secret, the masked target stands for it.
+    return shownTarget == target ? id : shownTarget;
 }
 
 void CellularChain::logFromClass(const QString &text) const
@@ -93,9 +93,12 @@ void CellularChain::onAMReady(Tp::PendingOperation *op)
     LogManager::writeLog(QStringLiteral("validAccountPaths().count() = ") + QString::number(validCount));
     if (!ready)
         return;
+    requestAccountPaths(manager, this, [this](const QStringList &paths) { takeAccounts(paths); });
+}
 
-    for (const Tp::AccountPtr &listed : manager->allAccounts()) {
-        const QString path = listed->objectPath();
+void CellularChain::takeAccounts(const QStringList &paths)
+{
+    for (const QString &path : paths) {
         LogManager::writeLog(QStringLiteral("account path = ") + path);
         if (!path.contains(cellularAccountMark, Qt::CaseInsensitive))
             continue;
@@ -151,7 +154,7 @@ void CellularChain::onConnectionConnected(Tp::PendingOperation *op)
         logFromClass(QStringLiteral("onConnectionConnected: connection lost"));
         return;
     }
-    LogManager::writeLog(QStringLiteral("Creating contact object for receiver") + loggable(target));
+    LogManager::writeLog(QStringLiteral("Creating contact object for receiver") + shownTarget);
     connect(liveConnection->contactManager()->contactsForIdentifiers(
                 QStringList() << target, Tp::Features() << Tp::Contact::FeatureSimplePresence),
             &Tp::PendingOperation::finished, this, &CellularChain::onContactRetrieved);
@@ -162,19 +165,19 @@ void CellularChain::onContactRetrieved(Tp::PendingOperation *op)
     LogManager::writeLog(QStringLiteral("onContactRetrieved begin"));
     if (op->isError()) {
         LogManager::writeLog(QStringLiteral("Unable to create contact object for receiver")
-                             + loggable(target) + QStringLiteral("-") + op->errorName()
+                             + shownTarget + QStringLiteral("-") + op->errorName()
                              + QStringLiteral(": ") + op->errorMessage());
         return;
     }
     const QList<Tp::ContactPtr> contacts = static_cast<Tp::PendingContacts *>(op)->contacts();
     if (contacts.isEmpty() || !liveConnection) {
-        logFromClass(QStringLiteral("onContactRetrieved: no contact for receiver") + loggable(target));
+        logFromClass(QStringLiteral("onContactRetrieved: no contact for receiver") + shownTarget);
         return;
     }
     contact = contacts.first();
     advertiseCapabilities(liveConnection);
     if (liveConnection->interfaces().contains(TP_QT_IFACE_CONNECTION_INTERFACE_REQUESTS)) {
-        logFromClass(QStringLiteral("onContactRetrieved contact.id() = ") + loggable(contact->id()));
+        logFromClass(QStringLiteral("onContactRetrieved contact.id() = ") + shownId(contact->id()));
         outgoingCall(contact);
     }
 }

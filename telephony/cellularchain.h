@@ -3,6 +3,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <TelepathyQt/Account>
 #include <TelepathyQt/AccountManager>
@@ -29,10 +30,11 @@ public:
     virtual void outgoingCall(const Tp::ContactPtr &contact) = 0;
 
 protected:
-    // className starts the log lines that name the chain. Every occurrence of
-    // secret in target is logged as "****"; Telepathy gets target unchanged.
-    // connectFeatures are asked for when the connection is brought up.
-    CellularChain(const QString &className, const QString &target, const QString &secret,
+    // className starts the log lines that name the chain. Telepathy gets
+    // target; the log shows shownTarget, the same text with any secret in it
+    // masked where the caller put it. connectFeatures are asked for when the
+    // connection is brought up.
+    CellularChain(const QString &className, const QString &target, const QString &shownTarget,
                   const Tp::Features &connectFeatures, QObject *parent);
 
     // Runs once the contact is known, before the channel is asked for.
@@ -61,12 +63,16 @@ private slots:
                                  const QString &errorMessage);
 
 private:
-    QString loggable(const QString &text) const;
+    // The account search: every path that names the cellular account is
+    // taken in turn, so the held account ends as the last one listed.
+    void takeAccounts(const QStringList &paths);
+    // The contact's identifier as the log may show it.
+    QString shownId(const QString &id) const;
     void logFromClass(const QString &text) const;
 
     const QString className;
     const QString target;
-    const QString secret;
+    const QString shownTarget;
     const Tp::Features connectFeatures;
     Tp::Account *currentAccount = nullptr;
     // Declared so that destruction releases the connection first and the

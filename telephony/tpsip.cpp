@@ -2,6 +2,7 @@
 
 #include "app/logmanager.h"
 #include "config.h"
+#include "telephony/accountorder.h"
 
 #include <QDateTime>
 
@@ -171,9 +172,12 @@ void TpSip::onAMReady(Tp::PendingOperation *op)
     }
     LogManager::writeLog(QStringLiteral("validAccountPaths().count() = ")
                          + QString::number(accountManager->validAccounts()->accounts().count()));
+    requestAccountPaths(accountManager, this, [this](const QStringList &paths) { takeOrCreateAccount(paths); });
+}
 
-    for (const Tp::AccountPtr &listed : accountManager->allAccounts()) {
-        const QString path = listed->objectPath();
+void TpSip::takeOrCreateAccount(const QStringList &paths)
+{
+    for (const QString &path : paths) {
         LogManager::writeLog(QStringLiteral("account path = ") + path);
         if (!path.contains(sipManager, Qt::CaseInsensitive)
             || !path.contains(mCardNumber, Qt::CaseInsensitive)

@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <TelepathyQt/Account>
 #include <TelepathyQt/AccountManager>
@@ -54,6 +55,8 @@ private slots:
     void onAccountInvalid(const QString &text);
 
 private:
+    // The first listed account of the card is taken, or a new one created.
+    void takeOrCreateAccount(const QStringList &paths);
     // Logs the failure and emits error() with the same text.
     void report(const QString &text);
     // Whether the held account is to be taken as enabled.

@@ -17,12 +17,12 @@ const uint mediaCapabilities = 7;
 }
 
 TpTelRing::TpTelRing(const QString &dtmfNumber, QObject *parent)
-    : TpTelRing(dtmfNumber, QString(), parent)
+    : TpTelRing(dtmfNumber, dtmfNumber, parent)
 {
 }
 
-TpTelRing::TpTelRing(const QString &dtmfNumber, const QString &secret, QObject *parent)
-    : CellularChain(QStringLiteral("TpTelRing"), dtmfNumber, secret,
+TpTelRing::TpTelRing(const QString &dtmfNumber, const QString &shownDtmfNumber, QObject *parent)
+    : CellularChain(QStringLiteral("TpTelRing"), dtmfNumber, shownDtmfNumber,
                     Tp::Features() << Tp::Connection::FeatureSelfContact, parent)
 {
     connect(accountManager().data(), &Tp::AccountManager::newAccount, this,

@@ -12,9 +12,9 @@ class TpTelRing : public CellularChain
     Q_OBJECT
 public:
     TpTelRing(const QString &dtmfNumber, QObject *parent);
-    // The dial string carries the card PIN: every occurrence of secret is
-    // written as "****" in the activity log, the call itself gets it unchanged.
-    TpTelRing(const QString &dtmfNumber, const QString &secret, QObject *parent);
+    // The dial string carries the card PIN: the activity log shows
+    // shownDtmfNumber, the same string with the PIN masked.
+    TpTelRing(const QString &dtmfNumber, const QString &shownDtmfNumber, QObject *parent);
 
     void outgoingCall(const Tp::ContactPtr &contact) override;
 

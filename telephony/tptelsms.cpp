@@ -8,7 +8,7 @@
 #include <TelepathyQt/PendingReady>
 
 TpTelSms::TpTelSms(const QString &receiver, const QString &message, QObject *parent)
-    : CellularChain(QStringLiteral("TpTelSms"), receiver, QString(), Tp::Features(), parent)
+    : CellularChain(QStringLiteral("TpTelSms"), receiver, receiver, Tp::Features(), parent)
     , message(message)
 {
 }

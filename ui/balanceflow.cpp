@@ -9,17 +9,14 @@
 #include "settings/virtualcardsettings.h"
 #include "telephony/tptelring.h"
 #include "telephony/tptelsms.h"
+#include "ui/notices.h"
 #include "util/icdhandler.h"
 #include "util/utils.h"
 
 #include <TelepathyQt/Debug>
 #include <TelepathyQt/Types>
 
-#include <QDebug>
-
 namespace {
-
-const QString kPinMask = QStringLiteral("****");
 
 QString balanceToneString(const VirtualCardSettings &card, const QString &pin)
 {
@@ -35,8 +32,7 @@ bool reportNotRegistered()
 {
     if (Utils::getRegistrationStatus() != 0)
         return false;
-    Utils::showNotice(MainWindow::tr("There is no connection."), 0);
-    LogManager::writeLog(QStringLiteral("There is no connection."));
+    reportNoConnection();
     return true;
 }
 
@@ -65,9 +61,7 @@ void MainWindow::on_balanceButton_clicked()
     }
 
     if (!IcdHandler::internetConnected) {
-        Utils::showNotice(tr("There is no connection."), 0);
-        LogManager::writeLog(QStringLiteral("There is no connection."));
-        qDebug() << "There is no connection.";
+        reportNoConnection();
         return;
     }
     ui->balanceValEdit->setText(tr("Loading..."));
@@ -82,10 +76,10 @@ void MainWindow::callBalanceByGsm()
     if (reportNotRegistered())
         return;
     const VirtualCardSettings &card = *settingsManager->getVirtualCardSettings();
-    LogManager::writeLog(QStringLiteral("callBalanceByGsm() dtmfNumber = ")
-                         + balanceToneString(card, kPinMask));
+    const QString shown = balanceToneString(card, secretMask);
+    LogManager::writeLog(QStringLiteral("callBalanceByGsm() dtmfNumber = ") + shown);
     delete tpTelRing;
-    tpTelRing = new TpTelRing(balanceToneString(card, card.pin), card.pin, this);
+    tpTelRing = new TpTelRing(balanceToneString(card, card.pin), shown, this);
 }
 
 void MainWindow::sendBalanceSms()
@@ -93,7 +87,7 @@ void MainWindow::sendBalanceSms()
     if (reportNotRegistered())
         return;
     const VirtualCardSettings &card = *settingsManager->getVirtualCardSettings();
-    LogManager::writeLog(QStringLiteral("sendBalanceSms() message = ") + balanceText(kPinMask));
+    LogManager::writeLog(QStringLiteral("sendBalanceSms() message = ") + balanceText(secretMask));
     delete tpTelSms;
     tpTelSms = new TpTelSms(getSmsAccessNumber(), balanceText(card.pin), this);
     showInformationBox(tr("Query of balance sent, look balance in incoming SMS."));

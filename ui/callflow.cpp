@@ -15,6 +15,7 @@
 #include "telephony/tpsip.h"
 #include "telephony/tptelring.h"
 #include "telephony/tptelsms.h"
+#include "ui/notices.h"
 #include "util/icdhandler.h"
 #include "util/utils.h"
 
@@ -24,8 +25,6 @@
 #include <cstdlib>
 
 namespace {
-
-const QString kPinMask = QStringLiteral("****");
 
 // The operator's voice service reads the digits after the pause: situation
 // code, PIN, then the destination between stars.
@@ -57,8 +56,7 @@ bool refusedForCellular(const QString &n)
         return true;
     }
     if (Utils::getRegistrationStatus() == 0) {
-        Utils::showNotice(MainWindow::tr("There is no connection."), 0);
-        LogManager::writeLog(QStringLiteral("There is no connection."));
+        reportNoConnection();
         return true;
     }
     return false;
@@ -182,11 +180,11 @@ void MainWindow::callByGsm(const QString &number)
 
     const ConnectionSettings &cs = *settingsManager->getConnectionSettings();
     const VirtualCardSettings &card = *settingsManager->getVirtualCardSettings();
-    LogManager::writeLog(QStringLiteral("callByGsm() dtmfNumber = ")
-                         + toneString(card, cs, kPinMask, n));
+    const QString shown = toneString(card, cs, secretMask, n);
+    LogManager::writeLog(QStringLiteral("callByGsm() dtmfNumber = ") + shown);
 
     delete tpTelRing;
-    tpTelRing = new TpTelRing(toneString(card, cs, card.pin, n), card.pin, this);
+    tpTelRing = new TpTelRing(toneString(card, cs, card.pin, n), shown, this);
 }
 
 void MainWindow::sendSms(const QString &number)
@@ -196,7 +194,7 @@ void MainWindow::sendSms(const QString &number)
         return;
 
     const VirtualCardSettings &card = *settingsManager->getVirtualCardSettings();
-    LogManager::writeLog(QStringLiteral("sendSms() message = ") + callbackText(card, n, kPinMask));
+    LogManager::writeLog(QStringLiteral("sendSms() message = ") + callbackText(card, n, secretMask));
 
     delete tpTelSms;
     tpTelSms = new TpTelSms(getSmsAccessNumber(), callbackText(card, n, card.pin), this);
@@ -220,9 +218,7 @@ void MainWindow::callBySip(QString sipId)
 {
     sipId = sipId.trimmed();
     if (!IcdHandler::internetConnected) {
-        Utils::showNotice(tr("There is no connection."), 0);
-        LogManager::writeLog(QStringLiteral("There is no connection."));
-        qDebug() << "There is no connection.";
+        reportNoConnection();
         return;
     }
 

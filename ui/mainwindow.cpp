@@ -162,6 +162,8 @@ void MainWindow::changeEvent(QEvent *event)
 void MainWindow::showInformationBox(const QString &text)
 {
     QMessageBox box(QMessageBox::Information, tr("Zelvit"), text, QMessageBox::NoButton, this);
+    // The texts carry what the user typed or the operator sent: never markup.
+    box.setTextFormat(Qt::PlainText);
     box.addButton(tr("Done"), QMessageBox::AcceptRole);
     box.exec();
 }

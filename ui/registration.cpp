@@ -62,11 +62,15 @@ void MainWindow::getCardNumberSuccess(const QString &cardNumber, const QString &
     card->cardNumber = cardNumber;
     card->pin = pin;
     card->telephoneNumber = registrationNumber;
-    ui->cardNumLineEdit->setText(card->cardNumber);
-    ui->pinLineEdit->setText(card->pin);
-    ui->telephoneNumLineEdit->setText(card->telephoneNumber);
-    ui->accessTelephoneNumLineEdit->setText(card->accessNumber);
-    ui->getCardButton->setEnabled(true);
+    // A reply that comes while the start-up dialogs are open finds no form
+    // yet; the constructor fills it from the record once it is set up.
+    if (ui->cardNumLineEdit) {
+        ui->cardNumLineEdit->setText(card->cardNumber);
+        ui->pinLineEdit->setText(card->pin);
+        ui->telephoneNumLineEdit->setText(card->telephoneNumber);
+        ui->accessTelephoneNumLineEdit->setText(card->accessNumber);
+        ui->getCardButton->setEnabled(true);
+    }
     showInformationBox(tr("Your card number is %1 and pin is %2.").arg(cardNumber, pin));
 }
 
@@ -75,6 +79,7 @@ void MainWindow::getCardNumberFail()
     QMessageBox box(QMessageBox::Critical, tr("Zelvit"),
                     tr("Cannot get card number and pin for telephone number %1:.").arg(registrationNumber),
                     QMessageBox::NoButton, this);
+    box.setTextFormat(Qt::PlainText);
     //: The one button of the box that reports a refused card request.
     box.addButton(tr("Done", "failure box"), QMessageBox::AcceptRole);
     box.exec();

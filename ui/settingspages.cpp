@@ -11,6 +11,7 @@
 #include "settings/settingsmanager.h"
 #include "settings/virtualcardsettings.h"
 #include "telephony/tpsip.h"
+#include "ui/notices.h"
 #include "util/icdhandler.h"
 #include "util/utils.h"
 
@@ -184,9 +185,7 @@ void MainWindow::on_saveConnSettButton_clicked()
     if (!lastSaved.sip && current->sip) {
         qDebug() << "!connectionSettingsLastSaved->sip && settingsManager->getConnectionSettings()->sip";
         if (!IcdHandler::internetConnected) {
-            Utils::showNotice(tr("There is no connection."), 0);
-            LogManager::writeLog(QStringLiteral("There is no connection."));
-            qDebug() << "There is no connection.";
+            reportNoConnection();
             // Leaves the notice on screen before the save notice replaces it.
             QThread::sleep(2);
         } else if (!tpSip) {
@@ -231,9 +230,7 @@ void MainWindow::startSip()
         return;
     qDebug() << "MainWindow Constructor: settingsManager->getConnectionSettings()->sip";
     if (!IcdHandler::internetConnected) {
-        Utils::showNotice(tr("There is no connection."), 0);
-        LogManager::writeLog(QStringLiteral("There is no connection."));
-        qDebug() << "There is no connection.";
+        reportNoConnection();
         return;
     }
     createTpSip();

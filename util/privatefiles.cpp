@@ -8,6 +8,11 @@ namespace PrivateFiles {
 
 static const QFileDevice::Permissions ownerOnlyFile = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
 static const QFileDevice::Permissions ownerOnlyDir = ownerOnlyFile | QFileDevice::ExeOwner;
+// The mode bits: Qt also reports the ...User flags, which say what this
+// process may do and are no part of the mode.
+static const QFileDevice::Permissions modeBits = QFileDevice::ReadOwner | QFileDevice::WriteOwner
+    | QFileDevice::ExeOwner | QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup
+    | QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
 
 QString settingsDir()
 {
@@ -24,7 +29,7 @@ bool ensureDirectory(const QString &path)
 
 bool restrict(QFileDevice &file)
 {
-    if (file.permissions() == ownerOnlyFile)
+    if ((file.permissions() & modeBits) == ownerOnlyFile)
         return true;
     return file.setPermissions(ownerOnlyFile);
 }
@@ -33,6 +38,8 @@ bool restrict(const QString &filePath)
 {
     if (!QFile::exists(filePath))
         return false;
+    if ((QFile::permissions(filePath) & modeBits) == ownerOnlyFile)
+        return true;
     return QFile::setPermissions(filePath, ownerOnlyFile);
 }
 

@@ -38,9 +38,10 @@ bool Utils::isPhoneNumber(QString telNum)
 QString Utils::toDiallingForm(QString telNum, bool foreign)
 {
     qDebug() << "telNum = " << telNum;
-    telNum = removePlus(telNum);
-    // A second leading "+" would survive isPhoneNumber's own removePlus and
-    // end up in the dial string; such a number is not acceptable.
+    // Blanks between the "+" and the digits ("+ 7916...") are dropped as the
+    // user plainly meant the number; a second "+" behind them ("+ +7916...")
+    // would survive isPhoneNumber's own removePlus: not acceptable.
+    telNum = removePlus(telNum).trimmed();
     if (!isPhoneNumber(telNum) || telNum.startsWith(QLatin1Char('+')))
         return QStringLiteral("0");
     if (foreign && !telNum.startsWith(foreignPrefix)) {

@@ -95,6 +95,23 @@ private slots:
             QCOMPARE(parameters.value(it.key()).userType(), it.value().userType());
     }
 
+    void firstListedOfTwoMatchingAccountsIsTaken()
+    {
+        const QStringList seeded = {sipAccount("5550006@orvo.example"), sipAccount("5550006@sip.orvo.example")};
+        QVERIFY(!seeded.contains(QString()));
+        const QStringList listed = TelepathySim::accountPaths();
+        const QString first = listed.indexOf(seeded[0]) < listed.indexOf(seeded[1]) ? seeded[0] : seeded[1];
+        // A new hash seed for each object stands for a new process (Telepathy-Qt lists accounts by hash).
+        for (int run = 0; run < 8; ++run) {
+            qSetGlobalQHashSeed(-1);
+            TpSip sip("5550006", password, nullptr);
+            QSignalSpy enabled(&sip, &TpSip::accountEnabledSig);
+            QVERIFY(enabled.wait());
+            for (const QString &path : seeded)
+                QCOMPARE(accountEnabled(path), path == first);
+        }
+    }
+
     // Run twice: against a manager offering StreamedMedia calls (the handset's)
     // and, with ZELVIT_TP_SIP_CALL1 set, against one offering Call1 calls only.
     void mediaCallReachesSipManagerWithExactAddress()

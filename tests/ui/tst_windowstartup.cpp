@@ -100,19 +100,24 @@ private slots:
     {
         QTest::addColumn<QByteArray>("reply");
         QTest::addColumn<QString>("box");
-        QTest::addColumn<bool>("issued");
+        QTest::addColumn<QString>("cardNumber"); // empty: no card issued
         QTest::newRow("card issued") << QByteArray("<status>Success</status><num>1000200099</num><pin>80468024</pin>")
-                                     << "Your card number is 1000200099 and pin is 80468024." << true;
+                                     << "Your card number is 1000200099 and pin is 80468024." << "1000200099";
+        // Markup in a reply is shown as it came, never rendered.
+        QTest::newRow("markup in the card number")
+            << QByteArray("<status>Success</status><num>&lt;b&gt;1000200099&lt;/b&gt;</num><pin>80468024</pin>")
+            << "Your card number is <b>1000200099</b> and pin is 80468024." << "<b>1000200099</b>";
         QTest::newRow("refused") << QByteArray("<status>Fail</status>")
-                                 << "Cannot get card number and pin for telephone number %1:." << false;
+                                 << "Cannot get card number and pin for telephone number %1:." << "";
     }
 
     void portalAnswerFillsCardPageOrClosesWindow()
     {
         QFETCH(QByteArray, reply);
         QFETCH(QString, box);
-        QFETCH(bool, issued);
-        const QString typed = " +7 916 000 00 01";
+        QFETCH(QString, cardNumber);
+        const bool issued = !cardNumber.isEmpty();
+        const QString typed = " +7 916 000 00 01 <i>";
         OperatorSim sim;
         QVERIFY(sim.start());
         QVERIFY(sim.answerNext(reply, "portal"));
@@ -138,7 +143,7 @@ private slots:
         if (issued) {
             QCOMPARE(currentPage(&window), 10);
             QCOMPARE(fields(&window, "cardNumLineEdit pinLineEdit telephoneNumLineEdit accessTelephoneNumLineEdit"),
-                     "1000200099|80468024|" + typed + "|" ZELVIT_DEFAULT_ACCESS_NUMBER);
+                     cardNumber + "|80468024|" + typed + "|" ZELVIT_DEFAULT_ACCESS_NUMBER);
             QVERIFY2(!TestFiles::activityLog().contains("80468024"), "the card PIN reached the activity log");
         }
     }
@@ -173,6 +178,30 @@ private slots:
         QCOMPARE(currentPage(&window), 10);
         QVERIFY(getCard->isEnabled());
         QCOMPARE(fields(&window, "cardNumLineEdit pinLineEdit"), issued ? "1000200099|80468024" : "|");
+    }
+
+    void portalAnswerBeforeTheFormIsKept()
+    {
+        const QString typed = "79160000001";
+        OperatorSim sim;
+        QVERIFY(sim.start());
+        QVERIFY(sim.answerNext("<status>Success</status><num>1000200099</num><pin>80468024</pin>", "portal"));
+        ModalAnswerer answerer;
+        answerer.then(press("Yes"));
+        // The request goes out and its answer arrives while the number dialog is still open.
+        QPointer<QDialog> numberDialog;
+        answerer.then([&](QWidget *dialog) {
+            numberDialog = qobject_cast<QDialog *>(dialog);
+            QVERIFY(QMetaObject::invokeMethod(dialog, "getClicked", Q_ARG(QString, typed)));
+        });
+        answerer.then([&](QWidget *box) {
+            qobject_cast<QMessageBox *>(box)->buttons().first()->click();
+            numberDialog->accept();
+        });
+        MainWindow window(nullptr, sim.endpoints());
+        QCOMPARE(answerer.boxTexts, QStringList{"Your card number is 1000200099 and pin is 80468024."});
+        QCOMPARE(currentPage(&window), 10);
+        QCOMPARE(fields(&window, "cardNumLineEdit pinLineEdit telephoneNumLineEdit"), "1000200099|80468024|" + typed);
     }
 };
 

@@ -9,6 +9,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
 #include <QStackedWidget>
 #include <QtTest>
 #include <QVariant>
@@ -64,6 +66,14 @@ void ModalAnswerer::then(Handler handler)
     handlers << handler;
 }
 
+// The text as the box shows it: markup that a rich-text box renders is not seen.
+static QString shownText(const QMessageBox *box)
+{
+    const bool rich = box->textFormat() == Qt::RichText
+        || (box->textFormat() == Qt::AutoText && Qt::mightBeRichText(box->text()));
+    return rich ? QTextDocumentFragment::fromHtml(box->text()).toPlainText() : box->text();
+}
+
 void ModalAnswerer::poll()
 {
     QWidget *modal = QApplication::activeModalWidget();
@@ -74,7 +84,7 @@ void ModalAnswerer::poll()
     ++dialogsSeen;
     auto *box = qobject_cast<QMessageBox *>(modal);
     if (box)
-        boxTexts << box->text();
+        boxTexts << shownText(box);
     if (!handlers.isEmpty()) {
         handlers.takeFirst()(modal);
     } else if (box && !box->buttons().isEmpty()) {

@@ -41,7 +41,7 @@ struct FlowSettings
 // Answers modal dialogs while a test (or a constructor) waits in their event
 // loop. Each modal widget seen for the first time goes to the next handler in
 // the queue; message boxes left without a handler are answered with their
-// only button. The texts of all message boxes are kept.
+// only button. The texts of all message boxes are kept as they are shown.
 class ModalAnswerer : public QObject
 {
     Q_OBJECT

@@ -7,6 +7,11 @@
 #include <QRegularExpression>
 #include <QtTest>
 
+#include <climits>
+
+#include <sys/inotify.h>
+#include <unistd.h>
+
 class ActivityLogTest : public QObject
 {
     Q_OBJECT
@@ -35,6 +40,20 @@ private slots:
     {
         LogManager::writeLog(QStringLiteral("start"), true, true);
         QCOMPARE(TestFiles::mode(LogManager::logFilePath()), 0600);
+    }
+
+    void privateLogKeepsItsModeUntouched()
+    {
+        LogManager::writeLog(QStringLiteral("start"), true, true);
+        // Any chmod, even to the same mode, is an attribute change inotify reports.
+        const int watch = inotify_init1(IN_NONBLOCK);
+        QVERIFY(watch >= 0);
+        QVERIFY(inotify_add_watch(watch, QFile::encodeName(LogManager::logFilePath()).constData(), IN_ATTRIB) >= 0);
+        LogManager::writeLog(QStringLiteral("next"));
+        char event[sizeof(inotify_event) + NAME_MAX + 1];
+        const ssize_t got = read(watch, event, sizeof event);
+        close(watch);
+        QCOMPARE(got, ssize_t(-1));
     }
 
     void missingDirectoryFailsWithoutRecreatingIt()

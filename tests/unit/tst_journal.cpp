@@ -4,7 +4,12 @@
 #include "util/privatefiles.h"
 
 #include <QDir>
+#include <QDataStream>
 #include <QtTest>
+
+#include <csignal>
+
+#include <sys/resource.h>
 
 using TestFiles::settingsFile;
 
@@ -62,13 +67,80 @@ private slots:
                               QStringLiteral("Anna (79160000000),  2026.12.05 14:07")}));
     }
 
-    void readsFilesWrittenInUtc()
+    void readsEveryQt4TimeSpec_data()
+    {
+        // A record written on the handset at 12:00 on 15 July 2026, with the
+        // time-spec byte Qt 4 gave it, listed in a zone with an offset.
+        QTest::addColumn<QByteArray>("zone");
+        QTest::addColumn<int>("spec");
+        QTest::addColumn<QString>("listed");
+        for (const char *zone : {"Europe/Moscow", "America/New_York"}) {
+            QTest::addRow("%s, local unknown", zone) << QByteArray(zone) << -1 << "2026.07.15 12:00";
+            QTest::addRow("%s, local standard", zone) << QByteArray(zone) << 0 << "2026.07.15 12:00";
+            QTest::addRow("%s, local daylight", zone) << QByteArray(zone) << 1 << "2026.07.15 12:00";
+        }
+        QTest::newRow("Europe/Moscow, UTC") << QByteArray("Europe/Moscow") << 2 << "2026.07.15 15:00";
+        QTest::newRow("America/New_York, UTC") << QByteArray("America/New_York") << 2 << "2026.07.15 08:00";
+    }
+
+    void readsEveryQt4TimeSpec()
+    {
+        QFETCH(QByteArray, zone);
+        QFETCH(int, spec);
+        QFETCH(QString, listed);
+        QByteArray record;
+        QDataStream out(&record, QIODevice::WriteOnly);
+        out.setVersion(QDataStream::Qt_4_7);
+        const QDate date(2026, 7, 15);
+        out << QStringLiteral("A") << QStringLiteral("1") << date << QTime(12, 0) << qint8(spec) << date
+            << QTime(12, 0) << qint8(spec) << false;
+        QVERIFY(TestFiles::write(settingsFile("journal.log"), record));
+
+        const QByteArray oldZone = qgetenv("TZ");
+        qputenv("TZ", zone);
+        const QStringList lines = Journal().getCallsAsStrList();
+        qputenv("TZ", oldZone);
+        QCOMPARE(lines, QStringList{QStringLiteral("A (1),  ") + listed});
+    }
+
+    void appendsAfterTornTailCutBack()
     {
         Journal journal;
-        const QDateTime utc(QDate(2026, 12, 5), QTime(11, 7), Qt::UTC);
-        addCall(journal, QStringLiteral("A"), QStringLiteral("1"), utc);
-        const QString expected = utc.toLocalTime().toString(QStringLiteral("yyyy.MM.dd hh:mm"));
-        QCOMPARE(journal.getCallsAsStrList(), QStringList{QStringLiteral("A (1),  ") + expected});
+        addCall(journal, QStringLiteral("A"), QStringLiteral("1"), dec5);
+        const QByteArray one = TestFiles::read(settingsFile("journal.log"));
+        addCall(journal, QStringLiteral("X"), QStringLiteral("9"), dec5);
+        const QByteArray two = TestFiles::read(settingsFile("journal.log"));
+        QVERIFY(TestFiles::write(settingsFile("journal.log"), two.left(one.size() + (two.size() - one.size()) / 2)));
+
+        addCall(journal, QStringLiteral("B"), QStringLiteral("2"), dec5);
+        addCall(journal, QStringLiteral("C"), QStringLiteral("3"), dec5);
+        QCOMPARE(journal.getCallsAsStrList(),
+                 QStringList({QStringLiteral("C (3),  2026.12.05 14:07"), QStringLiteral("B (2),  2026.12.05 14:07"),
+                              QStringLiteral("A (1),  2026.12.05 14:07")}));
+    }
+
+    void shortWriteLeavesPreviousRecords()
+    {
+        Journal journal;
+        addCall(journal, QStringLiteral("A"), QStringLiteral("1"), dec5);
+        const QByteArray before = TestFiles::read(settingsFile("journal.log"));
+
+        // The file may grow by a few bytes only, as on a full disk.
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit old{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
+        rlimit small = old;
+        small.rlim_cur = rlim_t(before.size() + 5);
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        Call call;
+        call.setNumber(QStringLiteral("2"));
+        QTest::ignoreMessage(QtDebugMsg, "cannot write journalFile;");
+        const bool added = journal.addBinaryCall(&call);
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, oldHandler);
+
+        QVERIFY(!added);
+        QCOMPARE(TestFiles::read(settingsFile("journal.log")), before);
     }
 
     void journalSkipsTornLastRecord()

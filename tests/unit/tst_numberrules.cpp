@@ -44,6 +44,10 @@ private slots:
         QTest::newRow("empty gives 0") << "" << true << "0";
         QTest::newRow("two plus give 0") << "++7916" << false << "0";
         QTest::newRow("plus alone") << "+" << false << "0";
+        QTest::newRow("blank after plus dropped") << "+ 79160000000" << false << "79160000000";
+        QTest::newRow("blank after plus abroad") << "+ 37250000000" << true << "1037250000000";
+        QTest::newRow("blank then second plus gives 0") << "+ +79160000000" << true << "0";
+        QTest::newRow("blanks around plus and number") << " + 79160000000 " << false << "79160000000";
         QTest::newRow("six digits") << "123456" << false << "123456";
         QTest::newRow("fifteen digits") << "123456789012345" << false << "123456789012345";
         QTest::newRow("thirteen digits become fifteen") << "1234567890123" << true << "101234567890123";
