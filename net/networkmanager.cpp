@@ -24,18 +24,24 @@ QString requestId()
     return QDateTime::currentDateTime().toString(QStringLiteral("ddMMyyyyhhmm"));
 }
 
-// Reads a reply's body and writes the lines every reply slot starts with.
-// The text is the body up to its first NUL byte, read as Latin-1.
-QByteArray readBody(QNetworkReply *reply, QString *text)
+// Takes a finished reply's whole body and releases the reply.
+QByteArray takeBody(QNetworkReply *reply)
 {
     // An aborted reply (time-out) is closed and has no body to read.
     const QByteArray data = reply->isOpen() ? reply->readAll() : QByteArray();
+    reply->deleteLater();
+    return data;
+}
+
+// Writes the line every reply starts with and returns the body as text:
+// the bytes up to the first NUL byte, read as Latin-1.
+QString bodyText(const QByteArray &data)
+{
     const QString size = QStringLiteral("dataSize=") + QString::number(data.size());
     LogManager::writeLog(size);
     qDebug() << size;
     const int nul = data.indexOf('\0');
-    *text = QString::fromLatin1(nul < 0 ? data : data.left(nul));
-    return data;
+    return QString::fromLatin1(nul < 0 ? data : data.left(nul));
 }
 
 void logParseErrors(const QString &message, int line, int column)
@@ -147,9 +153,12 @@ bool NetworkManager::getCardNumber(const QString &telephoneNumber)
 
 void NetworkManager::callReplyFinished(QNetworkReply *reply)
 {
-    QString text;
-    const QByteArray data = readBody(reply, &text);
-    reply->deleteLater();
+    readCallReply(takeBody(reply));
+}
+
+void NetworkManager::readCallReply(const QByteArray &data)
+{
+    const QString text = bodyText(data);
     LogManager::writeLog(QStringLiteral("data:") + text);
 
     if (data.isEmpty()) {
@@ -165,9 +174,12 @@ void NetworkManager::callReplyFinished(QNetworkReply *reply)
 
 void NetworkManager::sendSmsFinished(QNetworkReply *reply)
 {
-    QString text;
-    const QByteArray data = readBody(reply, &text);
-    reply->deleteLater();
+    readSendSmsReply(takeBody(reply));
+}
+
+void NetworkManager::readSendSmsReply(const QByteArray &data)
+{
+    const QString text = bodyText(data);
     LogManager::writeLog(QStringLiteral("data:") + text);
 
     if (data.isEmpty()) {
@@ -202,9 +214,12 @@ void NetworkManager::sendSmsFinished(QNetworkReply *reply)
 
 void NetworkManager::balanceReplyFinished(QNetworkReply *reply)
 {
-    QString text;
-    const QByteArray data = readBody(reply, &text);
-    reply->deleteLater();
+    readBalanceReply(takeBody(reply));
+}
+
+void NetworkManager::readBalanceReply(const QByteArray &data)
+{
+    const QString text = bodyText(data);
     LogManager::writeLog(QStringLiteral("NetworkManager | response: ") + withPinsMasked(text));
 
     QDomDocument document;
@@ -255,9 +270,12 @@ bool NetworkManager::walkBalance(const QDomNode &node)
 
 void NetworkManager::cardNumberReplyFinished(QNetworkReply *reply)
 {
-    QString text;
-    readBody(reply, &text);
-    reply->deleteLater();
+    readCardNumberReply(takeBody(reply));
+}
+
+void NetworkManager::readCardNumberReply(const QByteArray &data)
+{
+    const QString text = bodyText(data);
 
     // The portal sends bare sibling elements; a wrapper makes them one document.
     const QString wrapped = QStringLiteral("<root>") + text + QStringLiteral("</root>");

@@ -3,6 +3,7 @@
 
 #include "net/operatorendpoints.h"
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 
@@ -26,6 +27,13 @@ public:
     bool httpSendSms(const QString &message, const QString &senderNumber,
                      const QString &receivers, const QString &pin);
     bool getCardNumber(const QString &telephoneNumber);
+
+    // Decide a reply's outcome from its body alone and emit its signal: the
+    // reply slots hand each finished body here.
+    void readBalanceReply(const QByteArray &body);
+    void readCallReply(const QByteArray &body);
+    void readCardNumberReply(const QByteArray &body);
+    void readSendSmsReply(const QByteArray &body);
 
 signals:
     void getBalanceFinishedSignal(QString balance);

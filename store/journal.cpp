@@ -8,6 +8,7 @@
 #include <QDate>
 #include <QDebug>
 #include <QFile>
+#include <QLocale>
 #include <QTime>
 
 #include <algorithm>
@@ -23,10 +24,16 @@ constexpr QDataStream::Version journalStreamVersion = QDataStream::Qt_4_7;
 constexpr qint8 utcSpec = 2;
 
 // "yyyy.MM.dd hh:mm", built by hand: listing formats every record of the file.
+// A record without a valid start lists none.
 QString formatStart(const QDate &date, const QTime &time)
 {
-    if (!date.isValid())
+    if (!date.isValid() || !time.isValid())
         return QString();
+    // A damaged record may carry any day: years beyond four digits are spelled out whole.
+    if (date.year() < 1 || date.year() > 9999) {
+        return QLocale::c().toString(date, QStringLiteral("yyyy.MM.dd")) + QLatin1Char(' ')
+                + QLocale::c().toString(time, QStringLiteral("hh:mm"));
+    }
     QString text(16, QLatin1Char('0'));
     QChar *c = text.data();
     const auto put = [&c](int value, int digits) {

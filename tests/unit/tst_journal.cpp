@@ -143,6 +143,28 @@ private slots:
         QCOMPARE(TestFiles::read(settingsFile("journal.log")), before);
     }
 
+    // Files from elsewhere or damaged on the handset can hold any day and time;
+    // the line must still read as a date, or show none.
+    void damagedStartListsReadably_data()
+    {
+        QTest::addColumn<QByteArray>("dateTime");
+        QTest::addColumn<QString>("start");
+        const QByteArray at1407 = QByteArray::fromHex("0307E8D0FF");
+        QTest::newRow("first julian day") << QByteArray::fromHex("00000001") + at1407 << "-4714.11.25 14:07";
+        QTest::newRow("five-digit year") << QByteArray::fromHex("005D2B40") + at1407 << "12005.05.04 14:07";
+        QTest::newRow("time past midnight") << QByteArray::fromHex("00258EC4055D4A80FF") << "";
+        QTest::newRow("null time") << QByteArray::fromHex("00258EC4FFFFFFFFFF") << "";
+    }
+
+    void damagedStartListsReadably()
+    {
+        QFETCH(QByteArray, dateTime);
+        QFETCH(QString, start);
+        const QByteArray names = QByteArray::fromHex("000000020041000000020031");
+        QVERIFY(TestFiles::write(settingsFile("journal.log"), names + dateTime + dateTime + QByteArray(1, 0)));
+        QCOMPARE(Journal().getCallsAsStrList(), QStringList{QStringLiteral("A (1),  ") + start});
+    }
+
     void journalSkipsTornLastRecord()
     {
         Journal journal;

@@ -1,0 +1,36 @@
+// The number rules, fed numbers typed by the user or taken from the address book.
+#include "fuzzsupport.h"
+
+#include "util/utils.h"
+
+#include <algorithm>
+
+namespace {
+
+bool digitsOnly(const QString &s)
+{
+    return !s.isEmpty()
+            && std::all_of(s.begin(), s.end(), [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    Fuzz::setUp();
+    const QString number = QString::fromUtf8(Fuzz::bytes(data, size));
+
+    for (const bool foreign : {false, true}) {
+        const QString dialled = Utils::toDiallingForm(number, foreign);
+        // "0" marks a number that cannot be dialled; anything else goes into a
+        // dial string or a request as it is.
+        Fuzz::check(dialled == QLatin1String("0") || digitsOnly(dialled),
+                    "the dialling form is \"0\" or digits only", number + QStringLiteral(" -> ") + dialled);
+        if (dialled != QLatin1String("0")) {
+            Fuzz::check(Utils::isPhoneNumber(number), "only a telephone number is dialled", number);
+            Fuzz::check(!foreign || dialled.startsWith(QLatin1String("10")), "a foreign number carries 10",
+                        number + QStringLiteral(" -> ") + dialled);
+        }
+    }
+    return 0;
+}
