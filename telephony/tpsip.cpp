@@ -71,7 +71,7 @@ TpSip::TpSip(const QString &cardNumber, const QString &password, QObject *parent
     LogManager::writeLog(QStringLiteral("TpSip() begin"));
     // The password is the card PIN: never in the log.
     LogManager::writeLog(QStringLiteral("mCardNumber = ") + mCardNumber + QStringLiteral("mPassword = ")
-                         + QStringLiteral("****"));
+                         + secretMask);
     // Telepathy's D-Bus types must be known before the first call; repeating it is harmless.
     Tp::registerTypes();
     accountManager = Tp::AccountManager::create();
