@@ -156,7 +156,7 @@ private slots:
     {
         QFETCH(QByteArray, reply);
         QFETCH(QString, box);
-        QFETCH(bool, issued);
+        QFETCH(QString, cardNumber);
         OperatorSim sim;
         QVERIFY(sim.start());
         QVERIFY(sim.answerNext(reply, "portal"));
@@ -177,7 +177,7 @@ private slots:
         QVERIFY(window.isVisible());
         QCOMPARE(currentPage(&window), 10);
         QVERIFY(getCard->isEnabled());
-        QCOMPARE(fields(&window, "cardNumLineEdit pinLineEdit"), issued ? "1000200099|80468024" : "|");
+        QCOMPARE(fields(&window, "cardNumLineEdit pinLineEdit"), cardNumber.isEmpty() ? "|" : cardNumber + "|80468024");
     }
 
     void portalAnswerBeforeTheFormIsKept()
