@@ -40,7 +40,9 @@ check_install() {
   mkdir -p "$HOME/.Zelvit"
   printf '\001\000' >"$HOME/.Zelvit/langSettFile.bin"   # russian=true english=false
   local shown
-  shown=$(LD_PRELOAD=$probe QT_QPA_PLATFORM=offscreen timeout 60 "$root/usr/bin/zelvit" 2>"$work/zelvit.err") ||
+  # In a sanitizer build the probe goes before the sanitizer's runtime, and the
+  # probe's quick exit leaves the window undestroyed: neither is a fault here.
+  shown=$(ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0:detect_leaks=0 LD_PRELOAD=$probe QT_QPA_PLATFORM=offscreen timeout 60 "$root/usr/bin/zelvit" 2>"$work/zelvit.err") ||
     { cat "$work/zelvit.err" >&2; fail "the installed zelvit showed no dialog"; }
   echo "$shown"
   grep -q '^label: ' <<<"$shown" || fail "the first dialog has no text"
