@@ -122,9 +122,13 @@ bool Journal::addBinaryCall(Call *call)
     qDebug() << "fileSize = " << file.size();
     // A new record behind a torn one would put every later record out of step
     // for the reader: the torn tail goes first. The file is read through only
-    // when it is not as this object's last append left it.
+    // when it is not as this object's last append left it; the size alone
+    // would miss a file replaced by one of the same length.
     qint64 end = file.size();
-    if (end != completeSize) {
+    const bool asLeft = end == completeSize && file.seek(end - lastRecord.size())
+            && file.read(lastRecord.size()) == lastRecord;
+    if (!asLeft) {
+        file.seek(0);
         QByteArray bytes = file.readAll();
         end = readRecords(bytes, nullptr);
     }
@@ -134,7 +138,8 @@ bool Journal::addBinaryCall(Call *call)
         qDebug() << "cannot write journalFile;";
         file.resize(end);
     }
-    completeSize = written ? end + record.size() : end;
+    completeSize = written ? end + record.size() : -1;
+    lastRecord = written ? record : QByteArray();
     file.close();
     return written;
 }

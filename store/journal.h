@@ -1,6 +1,7 @@
 #ifndef JOURNAL_H
 #define JOURNAL_H
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -20,8 +21,11 @@ public:
 
 private:
     QString journalFile;
-    // The size the file had after the last append, all of it whole records.
+    // The size the file had after the last append, all of it whole records,
+    // and the record that append wrote: a file of that size ending in that
+    // record is as the append left it.
     qint64 completeSize = -1;
+    QByteArray lastRecord;
 };
 
 #endif

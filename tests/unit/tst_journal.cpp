@@ -117,6 +117,16 @@ private slots:
         QCOMPARE(journal.getCallsAsStrList(),
                  QStringList({QStringLiteral("C (3),  2026.12.05 14:07"), QStringLiteral("B (2),  2026.12.05 14:07"),
                               QStringLiteral("A (1),  2026.12.05 14:07")}));
+
+        // Replaced by a file of the very size the last append left, torn at its end.
+        const qint64 size = TestFiles::read(settingsFile("journal.log")).size();
+        QByteArray torn = two + QByteArray::fromHex("7ffffffe");
+        torn += QByteArray(int(size - torn.size()), '\0');
+        QVERIFY(TestFiles::write(settingsFile("journal.log"), torn));
+        addCall(journal, QStringLiteral("D"), QStringLiteral("4"), dec5);
+        QCOMPARE(journal.getCallsAsStrList(),
+                 QStringList({QStringLiteral("D (4),  2026.12.05 14:07"), QStringLiteral("X (9),  2026.12.05 14:07"),
+                              QStringLiteral("A (1),  2026.12.05 14:07")}));
     }
 
     void shortWriteLeavesPreviousRecords()
