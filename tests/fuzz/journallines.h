@@ -11,7 +11,15 @@ inline bool isJournalLine(const QString &line)
     static const QRegularExpression form(
             QStringLiteral("\\A.* \\(.*\\),  (-?\\d{4,}\\.\\d\\d\\.\\d\\d \\d\\d:\\d\\d)?\\z"),
             QRegularExpression::DotMatchesEverythingOption);
-    return form.match(line).hasMatch();
+    // A damaged record can carry lone UTF-16 surrogates, which the display
+    // shows as they are but the pattern engine refuses to read: they stand
+    // for any other character here.
+    QString text = line;
+    for (QChar &c : text) {
+        if (c.isSurrogate())
+            c = QLatin1Char('?');
+    }
+    return form.match(text).hasMatch();
 }
 
 #endif
