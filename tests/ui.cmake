@@ -12,6 +12,3 @@ add_dependencies(tst_windowstyle zelvit-handset-sim zelvit_translations)
 zelvit_add_test(tst_settingspages SOURCES ui/tst_settingspages.cpp LIBS zelvit_uiharness
                 ENV --handset --telepathy TIMEOUT 180)
 add_dependencies(tst_settingspages zelvit-handset-sim zelvit-tp-cm zelvit-tp-callui)
-# Not a test: renders every page for the README's gallery (scripts/screenshots).
-add_executable(zelvit_gallery ui/gallery.cpp)
-target_link_libraries(zelvit_gallery PRIVATE zelvit_uiharness)
