@@ -20,18 +20,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     Fuzz::setUp();
     const QString number = QString::fromUtf8(Fuzz::bytes(data, size));
 
+    // The number without the separators people write into it, and without a leading "+".
+    QString typed;
+    for (const QChar c : number) {
+        if (!c.isSpace() && !QStringLiteral("-.()/").contains(c))
+            typed += c;
+    }
+    if (typed.startsWith(QLatin1Char('+')))
+        typed.remove(0, 1);
+
     for (const bool foreign : {false, true}) {
         const QString dialled = Utils::toDiallingForm(number, foreign);
         // "0" marks a number that cannot be dialled; anything else goes into a
         // dial string or a request as it is.
         Fuzz::check(dialled == QLatin1String("0") || digitsOnly(dialled),
                     "the dialling form is \"0\" or digits only", number + QStringLiteral(" -> ") + dialled);
+        // "+7 (916) 555-12-34" is a number like any other.
+        Fuzz::check((dialled != QLatin1String("0")) == digitsOnly(typed), "digits with separators are dialled",
+                    number + QStringLiteral(" -> ") + dialled);
         if (dialled != QLatin1String("0")) {
-            // Blanks between the "+" and the digits are dropped, nothing else:
-            // the digits dialled are the digits typed.
-            QString typed = number.trimmed();
-            if (typed.startsWith(QLatin1Char('+')))
-                typed = typed.mid(1).trimmed();
             Fuzz::check(dialled.endsWith(typed) && Utils::isPhoneNumber(typed), "the digits dialled are the digits typed",
                         number + QStringLiteral(" -> ") + dialled);
             Fuzz::check(!foreign || dialled.startsWith(QLatin1String("10")), "a foreign number carries 10",

@@ -6,6 +6,7 @@
 #include "tests/ui/windowharness.h"
 
 #include "net/operatorendpoints.h"
+#include "store/journal.h"
 #include "ui/mainwindow.h"
 
 #include <QtTest>
@@ -68,8 +69,15 @@ private slots:
         QVERIFY2(SipPeer::received("INVITE ").first().firstLine().startsWith("INVITE " + callee),
                  qPrintable(SipPeer::transcript()));
         QTRY_COMPARE_WITH_TIMEOUT(TelepathySim::handledCalls().value(0).value(3), QString("active"), 5000);
+        QTest::qWait(1000);
         QVERIFY(TelepathySim::hangUp());
         QTRY_VERIFY_WITH_TIMEOUT(!SipPeer::received("BYE ").isEmpty(), 5000);
+
+        // The journal record of the call holds the moment it ended.
+        QTRY_VERIFY(Journal().getCalls().value(0).durationSecs() > 0);
+        const JournalEntry entry = Journal().getCalls().first();
+        const qint64 held = entry.start.toDateTime().msecsTo(entry.finish.toDateTime());
+        QVERIFY2(held >= 1000 && held < 60000, qPrintable(QString::number(held)));
     }
 };
 

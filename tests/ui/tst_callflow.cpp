@@ -48,7 +48,9 @@ private slots:
         QTest::newRow("tone in national roaming")
             << Placed{"natRoum", false, "79160000000", card.accessNumber + "p01" + card.pin + "*79160000000*"};
         QTest::newRow("tone, foreign box") << Placed{home, true, "37250000000", tone + "*1037250000000*"};
+        QTest::newRow("tone, number as written") << Placed{home, false, "+7 (916) 555-12-34", tone + "*79165551234*"};
         QTest::newRow("SIP number") << Placed{sip, false, " +79160000000 ", "79160000000@" + domain + ";client=phone"};
+        QTest::newRow("SIP number as written") << Placed{sip, false, "+7 916 555-12-34", "79165551234@" + domain + ";client=phone"};
         QTest::newRow("SIP user") << Placed{sip, false, "sip:79160000000", user};
         QTest::newRow("SIP operator address") << Placed{sip, false, user, user};
     }
@@ -104,6 +106,31 @@ private slots:
             QVERIFY(window->findChild<TpSip *>());
         QTest::qWait(200);
         QVERIFY(TelepathySim::channelRequests().isEmpty());
+    }
+
+    // A journal that wrote finish = start could not show how long a call lasted.
+    void toneCallHungUpRecordsItsFinish()
+    {
+        open(situation(home));
+        const int handled = TelepathySim::handledCalls().size();
+        call("+79160000077");
+        QTRY_COMPARE(TelepathySim::handledCalls().size(), handled + 1);
+        QTest::qWait(2000);
+        QVERIFY(TelepathySim::hangUp());
+
+        QTRY_VERIFY(Journal().getCalls().value(0).durationSecs() > 0);
+        const JournalEntry entry = Journal().getCalls().first();
+        const qint64 held = entry.start.toDateTime().msecsTo(entry.finish.toDateTime());
+        QVERIFY2(held >= 2000 && held < 60000, qPrintable(QString::number(held)));
+
+        click("journalButton");
+        auto *journal = find<QListWidget>("journalListWidget");
+        QVERIFY(HandsetSim::clearNotices());
+        const QPoint top = journal->visualItemRect(journal->item(0)).center();
+        QTest::mouseClick(journal->viewport(), Qt::LeftButton, Qt::NoModifier, top);
+        QTest::mouseDClick(journal->viewport(), Qt::LeftButton, Qt::NoModifier, top);
+        QVERIFY2(QRegularExpression("\nDuration: 0:\\d\\d$").match(HandsetSim::notices().value(0)).hasMatch(),
+                 qPrintable(HandsetSim::notices().value(0)));
     }
 
     void textCallbackAbroadGoesToAnAccessNumber()

@@ -12,7 +12,10 @@ const QString andreySip = "andrey Bely (sip:andrey@sip.operator.example)";
 const QString noName = " (+79160000003)";
 const QString ivan = "Ivan Petrov (+79160000004)";
 const QString ivanEmptySip = "Ivan Petrov ()";
-const QStringList telephoneLines = {annaMobile, annaHome, andrey, noName, ivan};
+// Names with brackets and commas, numbers as people write them.
+const QString annaWork = "Anna (work) (+7 (916) 555-12-34)";
+const QString smith = "Smith, John (+79165551235)";
+const QStringList telephoneLines = {annaMobile, annaHome, andrey, noName, ivan, annaWork, smith};
 
 QStringList sorted(QStringList list)
 {
@@ -41,7 +44,7 @@ private slots:
         QTest::addColumn<Search>("row");
         QTest::newRow("opened") << Search{false, false, "", telephoneLines};
         QTest::newRow("opened, SIP saved") << Search{true, true, "", telephoneLines + QStringList{andreySip}};
-        QTest::newRow("name prefix, any case") << Search{false, false, "an", {annaMobile, annaHome, andrey}};
+        QTest::newRow("name prefix, any case") << Search{false, false, "an", {annaMobile, annaHome, andrey, annaWork}};
         QTest::newRow("number alone") << Search{false, false, "+7916", {}};
         QTest::newRow("no name") << Search{false, false, " (", {noName}};
         QTest::newRow("cleared") << Search{false, false, "x\b", telephoneLines};
@@ -66,8 +69,19 @@ private slots:
             QCOMPARE(lines("contactsListWidget").first(), noName);
     }
 
+    // The number was taken between the line's first brackets: "work".
+    void selectOrBackLeadsToCallPage_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("number");
+        QTest::newRow("second number") << annaHome << "+74950000001";
+        QTest::newRow("bracket name, written number") << annaWork << "+7 (916) 555-12-34";
+    }
+
     void selectOrBackLeadsToCallPage()
     {
+        QFETCH(QString, line);
+        QFETCH(QString, number);
         open();
         click("pushButton");
         click("backContactsButton");
@@ -75,25 +89,34 @@ private slots:
         click("pushButton");
         click("callFromContactsButton");
         QCOMPARE(page(), 9);
-        select(annaHome);
+        select(line);
         click("callFromContactsButton");
         QCOMPARE(page(), 5);
-        QCOMPARE(find<QLineEdit>("telNumLineEdit")->text(), "+74950000001");
+        QCOMPARE(find<QLineEdit>("telNumLineEdit")->text(), number);
     }
 
+    // A bracket name's receiver went to the gateway as NUMB=work.
     void selectAddsReceiverOnceAndBackLeadsToReceivers()
     {
         open();
         click("addFromContactListButton");
-        select(andrey);
-        click("callFromContactsButton");
-        click("callFromContactsButton");
+        for (const QString &line : {andrey, andrey, annaWork, smith}) {
+            select(line);
+            click("callFromContactsButton");
+        }
         QCOMPARE(page(), 9);
-        QCOMPARE(lines("smsContactListWidget"), QStringList{andrey});
-        QCOMPARE(find<QPushButton>("receiversButton")->text(), "1");
-        QCOMPARE(HandsetSim::notices(), (QStringList{"Contact was added", "The same contact already exist in the list"}));
+        QCOMPARE(lines("smsContactListWidget"), (QStringList{andrey, annaWork, smith}));
+        QCOMPARE(find<QPushButton>("receiversButton")->text(), "3");
+        QCOMPARE(HandsetSim::notices(), (QStringList{"Contact was added", "The same contact already exist in the list",
+                                                     "Contact was added", "Contact was added"}));
         click("backContactsButton");
         QCOMPARE(page(), 16);
+
+        const int before = operatorSim.requests().size();
+        find<QTextEdit>("smsTextEdit")->setPlainText("Hello");
+        click("smsSendButton");
+        QVERIFY(operatorSim.waitForRequests(before + 1));
+        QCOMPARE(operatorSim.requests().at(before).field("NUMB"), "79160000002-79165551234-79165551235");
     }
 };
 

@@ -43,6 +43,11 @@ private slots:
                                                 << "Contact name: noname\nnumber: +74950000001\n";
         QTest::newRow("mobile written otherwise") << "79160000001" << " (79160000001)"
                                                   << "Contact name: noname\nnumber: 79160000001\n";
+        // Names were cut at their first bracket, numbers matched only as stored.
+        QTest::newRow("bracket name") << "+7 (916) 555-12-34" << "Anna (work) (+7 (916) 555-12-34)"
+                                      << "Contact name: Anna (work)\nnumber: +7 (916) 555-12-34\n";
+        QTest::newRow("comma name, number with blanks") << "+7 916 555-12-35" << "Smith, John (+7 916 555-12-35)"
+                                                        << "Contact name: Smith, John\nnumber: +7 916 555-12-35\n";
     }
 
     void newestCallListedFirstWithDetails()
@@ -75,7 +80,7 @@ private slots:
 
     void callAgainFillsNumberWithoutDialling()
     {
-        placeCall("+79160000001");
+        placeCall("+7 (916) 555-12-34");
         click("journalButton");
         find<QLineEdit>("telNumLineEdit")->clear();
         const int recorded = journal()->count();
@@ -86,7 +91,7 @@ private slots:
         click("callFromJournalButton");
 
         QCOMPARE(page(), 5);
-        QCOMPARE(find<QLineEdit>("telNumLineEdit")->text(), "+79160000001");
+        QCOMPARE(find<QLineEdit>("telNumLineEdit")->text(), "+7 (916) 555-12-34");
         QVERIFY(HandsetSim::notices().isEmpty());
         click("journalButton");
         QCOMPARE(journal()->count(), recorded);

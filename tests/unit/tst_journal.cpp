@@ -129,6 +129,89 @@ private slots:
                               QStringLiteral("A (1),  2026.12.05 14:07")}));
     }
 
+    // A crash on flash leaves the grown file's tail as zero or 0xFF bytes: it
+    // listed as garbage lines, and an append went behind it.
+    void filledTailIsNoCall_data()
+    {
+        QTest::addColumn<char>("fill");
+        QTest::newRow("zero bytes") << '\0';
+        QTest::newRow("0xFF bytes") << '\xff';
+    }
+
+    void filledTailIsNoCall()
+    {
+        QFETCH(char, fill);
+        Journal journal;
+        addCall(journal, QStringLiteral("A"), QStringLiteral("1"), dec5);
+        const QByteArray one = TestFiles::read(settingsFile("journal.log"));
+        QVERIFY(TestFiles::write(settingsFile("journal.log"), one + QByteArray(100, fill)));
+        QCOMPARE(journal.getCallsAsStrList(), QStringList{QStringLiteral("A (1),  2026.12.05 14:07")});
+
+        addCall(journal, QStringLiteral("B"), QStringLiteral("2"), dec5);
+        QCOMPARE(journal.getCallsAsStrList().size(), 2);
+        const QByteArray nameB = QByteArray::fromHex("000000020042");
+        QVERIFY(TestFiles::read(settingsFile("journal.log")).startsWith(one + nameB));
+        QVERIFY(QDir(TestFiles::settingsDir()).entryList({"journal.log.damaged-*"}).isEmpty());
+    }
+
+    // Everything behind damage in the middle was cut away at the next append.
+    void damagedMiddleIsKeptWhole()
+    {
+        Journal journal;
+        addCall(journal, QStringLiteral("A"), QStringLiteral("1"), dec5);
+        const QByteArray one = TestFiles::read(settingsFile("journal.log"));
+        const QByteArray damaged = one + QByteArray::fromHex("00000003") + one + one;
+        QVERIFY(TestFiles::write(settingsFile("journal.log"), damaged));
+        addCall(journal, QStringLiteral("B"), QStringLiteral("2"), dec5);
+        addCall(journal, QStringLiteral("C"), QStringLiteral("3"), dec5);
+
+        const QStringList kept = QDir(TestFiles::settingsDir()).entryList({"journal.log.damaged-*"});
+        QCOMPARE(kept.size(), 1);
+        QVERIFY(QRegularExpression("^journal\\.log\\.damaged-\\d{14}$").match(kept.first()).hasMatch());
+        QCOMPARE(TestFiles::read(settingsFile(kept.first())), damaged);
+        QCOMPARE(TestFiles::mode(settingsFile(kept.first())), 0600);
+        QCOMPARE(TestFiles::mode(settingsFile("journal.log")), 0600);
+        QCOMPARE(journal.getCallsAsStrList().size(), 3);
+        QVERIFY(TestFiles::activityLog().contains(kept.first().toUtf8()));
+    }
+
+    // Every call was journalled with finish = start: no length to check
+    // against the operator's charges.
+    void finishIsWrittenOnlyIntoTheRecordAsLeft_data()
+    {
+        QTest::addColumn<QString>("meanwhile");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("nothing") << "" << true;
+        QTest::newRow("a later call") << "append" << true;
+        QTest::newRow("grown by another writer") << "grow" << false;
+        QTest::newRow("replaced, same size") << "replace" << false;
+    }
+
+    void finishIsWrittenOnlyIntoTheRecordAsLeft()
+    {
+        QFETCH(QString, meanwhile);
+        QFETCH(bool, written);
+        Journal journal;
+        addCall(journal, QStringLiteral("A"), QStringLiteral("1"), dec5);
+        const Journal::Appended first = journal.lastAppended();
+        QByteArray file = TestFiles::read(settingsFile("journal.log"));
+        if (meanwhile == "append")
+            addCall(journal, QStringLiteral("B"), QStringLiteral("2"), dec5);
+        else if (meanwhile == "grow")
+            QVERIFY(TestFiles::write(settingsFile("journal.log"), file + "x"));
+        else if (meanwhile == "replace") // Name "A" becomes "Z".
+            QVERIFY(TestFiles::write(settingsFile("journal.log"), file.replace('A', 'Z')));
+        const QByteArray before = TestFiles::read(settingsFile("journal.log"));
+
+        QCOMPARE(journal.writeFinish(first, dec5.addSecs(75)), written);
+        const QByteArray after = TestFiles::read(settingsFile("journal.log"));
+        QCOMPARE(after.size(), before.size());
+        QCOMPARE(after == before, !written);
+        const JournalEntry oldest = Journal().getCalls().constLast();
+        QCOMPARE(oldest.durationSecs(), written ? 75 : 0);
+        QCOMPARE(oldest.finish.toDateTime(), written ? dec5.addSecs(75) : dec5);
+    }
+
     void shortWriteLeavesPreviousRecords()
     {
         Journal journal;
