@@ -10,10 +10,10 @@
 #include "util/utils.h"
 
 #include <QListWidgetItem>
-#include <QVector>
 
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -33,14 +33,14 @@ ContactRow contactRow(const QString &name, const QString &value)
 // QListWidget::sortItems. Sorting the rows before they become items spares
 // the item comparison's QVariant conversions, which made a search keystroke
 // over ten thousand lines several times slower.
-void showRows(QListWidget *list, QVector<ContactRow> rows)
+void showRows(QListWidget *list, std::vector<ContactRow> rows)
 {
     std::sort(rows.begin(), rows.end(), [](const ContactRow &a, const ContactRow &b) {
         return QString::localeAwareCompare(a.line, b.line) < 0;
     });
     list->setUpdatesEnabled(false);
     list->clear();
-    for (const ContactRow &row : qAsConst(rows)) {
+    for (const ContactRow &row : rows) {
         auto *item = new QListWidgetItem(row.line);
         item->setData(ListRole::number, row.value);
         list->addItem(item);
@@ -54,33 +54,33 @@ void MainWindow::fillContactsList()
 {
     contactsManager->loadContacts();
     const bool withSip = settingsManager->getConnectionSettings()->sip;
-    QVector<ContactRow> rows;
+    std::vector<ContactRow> rows;
     for (const ContactEntry &contact : contactsManager->contacts()) {
         for (const QString &tel : contact.tel)
-            rows << contactRow(contact.name, tel);
+            rows.push_back(contactRow(contact.name, tel));
         if (!withSip)
             continue;
         for (const QString &sip : contact.sip) {
             if (!sip.isEmpty())
-                rows << contactRow(contact.name, sip);
+                rows.push_back(contactRow(contact.name, sip));
         }
     }
-    showRows(ui->contactsListWidget, rows);
+    showRows(ui->contactsListWidget, std::move(rows));
 }
 
 void MainWindow::on_searchEdit_textEdited(const QString &text)
 {
     // Follows the SIP box as it stands on the connection page, saved or not.
     const bool sipLines = ui->sipCheckBox->isChecked();
-    QVector<ContactRow> rows;
+    std::vector<ContactRow> rows;
     for (const ContactEntry &contact : contactsManager->contacts()) {
         for (const QString &value : sipLines ? contact.sip : contact.tel) {
             ContactRow row = contactRow(contact.name, value);
             if (row.line.startsWith(text, Qt::CaseInsensitive))
-                rows << std::move(row);
+                rows.push_back(std::move(row));
         }
     }
-    showRows(ui->contactsListWidget, rows);
+    showRows(ui->contactsListWidget, std::move(rows));
 }
 
 void MainWindow::on_pushButton_clicked()

@@ -15,7 +15,6 @@ void MainWindow::fillJournalList()
     ui->journalListWidget->clear();
     for (const JournalEntry &call : calls) {
         auto *item = new QListWidgetItem(call.line);
-        item->setData(ListRole::number, call.number);
         item->setData(ListRole::call, QVariant::fromValue(call));
         ui->journalListWidget->addItem(item);
     }
@@ -59,6 +58,6 @@ void MainWindow::on_callFromJournalButton_clicked()
     const QList<QListWidgetItem *> selected = ui->journalListWidget->selectedItems();
     if (selected.isEmpty())
         return;
-    ui->telNumLineEdit->setText(selected.first()->data(ListRole::number).toString());
+    ui->telNumLineEdit->setText(selected.first()->data(ListRole::call).value<JournalEntry>().number);
     emit MySignal(5);
 }

@@ -7,9 +7,9 @@
 // line is for the eye only, as names and numbers may hold any brackets or commas.
 namespace ListRole {
 
-// Every row of the contacts, receivers and journal lists: the number (or SIP address).
+// A row of the contacts or receivers list: the number (or SIP address).
 constexpr int number = Qt::UserRole;
-// A journal row: its record, a JournalEntry.
+// A journal row: its record, a JournalEntry with the name, number and times.
 constexpr int call = Qt::UserRole + 1;
 
 }
