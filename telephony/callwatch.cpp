@@ -13,7 +13,9 @@ CallWatch::CallWatch(QObject *parent)
 void CallWatch::follow(const Tp::ChannelPtr &call)
 {
     channel = call;
-    if (!channel || !channel->isValid()) {
+    if (!channel)
+        return;
+    if (!channel->isValid()) {
         end();
         return;
     }
