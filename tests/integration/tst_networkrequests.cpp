@@ -133,7 +133,7 @@ private slots:
         QTest::newRow("callback of 16") << Refused{"callback", "1234567890123456", "online", incorrect, incorrect};
         QTest::newRow("callback abroad of 14+2")
             << Refused{"callback abroad", "37250000000123", "online", incorrect, incorrect};
-        QTest::newRow("callback not a number") << Refused{"callback", "7916-123-45-67", "online", incorrect, incorrect};
+        QTest::newRow("callback not a number") << Refused{"callback", "7916-123-45-6x", "online", incorrect, incorrect};
         QTest::newRow("balance offline") << Refused{"balance", "", "offline", offline, offline};
         QTest::newRow("callback offline") << Refused{"callback", "79161234567", "offline", offline, offline};
         QTest::newRow("callback unregistered") << Refused{"callback", "79161234567", "unregistered", offline, offline};
