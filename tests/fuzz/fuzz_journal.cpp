@@ -1,6 +1,5 @@
-// A journal of arbitrary bytes (from an older version, cut short by a crash, grown by another
-// writer, or garbage) is listed, then a call is appended: it must come first, followed by
-// everything listed before.
+// A journal of any bytes (from an older version, torn by a crash, grown by other writers) is
+// listed, then a call is appended: it must come first, then all listed before.
 #include "fuzzsupport.h"
 
 #include "store/call.h"
@@ -8,32 +7,28 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    Fuzz::setUp();
+    const QByteArray file = Fuzz::input(data, size);
     static Journal journal;
     static Call call;
     call.setAbonent("Fuzz");
     call.setNumber("7916");
     call.setStart(QDateTime(QDate(2026, 12, 6), QTime(20, 5)));
-    // Name (number), then the start unless the record has none.
+    // Name (number), then the start if there is one.
     static const QRegularExpression lineForm("\\A.* \\(.*\\),  (-?\\d{4,}\\.\\d\\d\\.\\d\\d \\d\\d:\\d\\d)?\\z",
                                              QRegularExpression::DotMatchesEverythingOption);
-    const QByteArray file = Fuzz::bytes(data, size);
     Fuzz::store("journal.log", file);
 
     const QStringList before = journal.getCallsAsStrList();
-    // The smallest record is 27 bytes: two empty strings (4 each), two dates
-    // and times (8 each), two time specs and the direction (1 each).
+    // A record has at least two string lengths, two dates and times, two time specs, a direction.
     Fuzz::check(before.size() <= file.size() / 27, "no more lines than records fit");
     for (QString line : before) {
-        // Lone UTF-16 surrogates from a damaged record are shown as they are, but the
-        // pattern engine refuses them: here they stand for any other character.
-        for (QChar &c : line) {
-            if (c.isSurrogate())
-                c = '?';
-        }
-        Fuzz::check(lineForm.match(line).hasMatch(), "a listed line has the line form", line);
+        // Lone UTF-16 surrogates of a damaged record, which the pattern engine refuses, become '?'.
+        std::replace_if(line.begin(), line.end(), [](QChar c) { return c.isSurrogate(); }, QChar('?'));
+        Fuzz::check(lineForm.match(line).hasMatch(), "a line has the line form", line);
     }
     Fuzz::check(journal.addBinaryCall(&call), "the call is appended");
     const QStringList after = journal.getCallsAsStrList();

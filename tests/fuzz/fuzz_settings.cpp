@@ -1,6 +1,5 @@
-// The four settings files, as earlier versions or a crash may have left them: the first byte
-// picks the file, the rest is its content. What is read must save and read back the same, so
-// saved once more, every file keeps its bytes.
+// A settings file as left by an earlier version or a crash (the first byte picks which): what
+// is read must save and read back the same, so a second save keeps every byte.
 #include "fuzzsupport.h"
 
 #include "settings/settingsmanager.h"
@@ -23,17 +22,17 @@ QByteArrayList readAndSave()
     return files;
 }
 
-} // namespace
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    Fuzz::setUp();
+    const QByteArray content = Fuzz::input(data, size);
     if (size == 0)
         return 0;
     for (const QString &name : names)
         QFile::remove(PrivateFiles::settingsDir() + '/' + name);
-    Fuzz::store(names[data[0] % 4], Fuzz::bytes(data + 1, size - 1));
+    Fuzz::store(names[data[0] % 4], content.mid(1));
     const QByteArrayList saved = readAndSave();
-    Fuzz::check(readAndSave() == saved, "a saved record reads back the same", saved.join('|').toHex());
+    Fuzz::check(readAndSave() == saved, "a saved record reads back the same");
     return 0;
 }

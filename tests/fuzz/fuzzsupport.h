@@ -12,7 +12,7 @@
 
 namespace Fuzz {
 
-// Aborts when an invariant breaks, so that libFuzzer keeps the input as a crash.
+// Aborts on a broken invariant: libFuzzer keeps the input as a crash.
 inline void check(bool holds, const char *invariant, const QString &detail = QString())
 {
     if (holds)
@@ -21,27 +21,20 @@ inline void check(bool holds, const char *invariant, const QString &detail = QSt
     std::abort();
 }
 
-// Call first for every input: once, a private home for the settings files, an application
-// object, and no debug output to bury libFuzzer's report.
-inline void setUp()
+// The input. The first call also sets up a private home, an application object, and no debug
+// output to bury libFuzzer's report.
+inline QByteArray input(const uint8_t *data, size_t size)
 {
-    static const bool ready = [] {
+    static QTemporaryDir home;
+    static int argc = 1;
+    static char name[] = "zelvit-fuzz";
+    static char *argv[] = {name, nullptr};
+    if (!QCoreApplication::instance()) {
         qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
-        static QTemporaryDir home;
-        check(home.isValid(), "a temporary home can be made");
         qputenv("HOME", QFile::encodeName(home.path()));
         PrivateFiles::ensureDirectory(PrivateFiles::settingsDir());
-        static int argc = 1;
-        static char name[] = "zelvit-fuzz";
-        static char *argv[] = {name, nullptr};
-        static QCoreApplication app(argc, argv);
-        return true;
-    }();
-    (void)ready;
-}
-
-inline QByteArray bytes(const uint8_t *data, size_t size)
-{
+        new QCoreApplication(argc, argv);
+    }
     return QByteArray(reinterpret_cast<const char *>(data), int(size));
 }
 
