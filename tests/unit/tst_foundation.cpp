@@ -241,6 +241,15 @@ private slots:
         QCOMPARE(stored("journal.log"), before);
     }
 
+    void journalWithoutItsDirectoryLosesOnlyTheEntry()
+    {
+        QDir(TestFiles::settingsDir()).removeRecursively();
+        Call call;
+        QTest::ignoreMessage(QtDebugMsg, "cannot write journalFile;");
+        QVERIFY(!Journal().addBinaryCall(&call));
+        QVERIFY(!QDir(TestFiles::settingsDir()).exists());
+    }
+
     // Below, each row's name is the rule's input.
     void numberRules_data()
     {
