@@ -1,33 +1,48 @@
 #ifndef FUZZSUPPORT_H
 #define FUZZSUPPORT_H
 
-#include <QByteArray>
-#include <QString>
+#include "util/privatefiles.h"
 
-#include <cstddef>
-#include <cstdint>
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
 
-// What every fuzz target shares: a private home for the settings directory and
-// the activity log, an application object, silenced debug output, and a check
-// that stops the run with the input's story when an invariant breaks.
+#include <cstdio>
+#include <cstdlib>
+
 namespace Fuzz {
 
-// Prepares the process once; call it first thing for every input.
-void setUp();
-
-QByteArray bytes(const uint8_t *data, size_t size);
-
-// Replaces the file with exactly these bytes.
-void writeFile(const QString &path, const QByteArray &bytes);
-
-// Reports the broken invariant on standard error and aborts, so that
-// libFuzzer keeps the input as a crash.
-[[noreturn]] void fail(const char *invariant, const QString &detail);
-
+// Aborts on a broken invariant: libFuzzer keeps the input as a crash.
 inline void check(bool holds, const char *invariant, const QString &detail = QString())
 {
-    if (!holds)
-        fail(invariant, detail);
+    if (holds)
+        return;
+    std::fprintf(stderr, "fuzz: invariant broken: %s\n  %s\n", invariant, qPrintable(detail));
+    std::abort();
+}
+
+// The input. The first call also sets up a private home, an application object, and no debug
+// output to bury libFuzzer's report.
+inline QByteArray input(const uint8_t *data, size_t size)
+{
+    static QTemporaryDir home;
+    static int argc = 1;
+    static char name[] = "zelvit-fuzz";
+    static char *argv[] = {name, nullptr};
+    if (!QCoreApplication::instance()) {
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+        qputenv("HOME", QFile::encodeName(home.path()));
+        PrivateFiles::ensureDirectory(PrivateFiles::settingsDir());
+        new QCoreApplication(argc, argv);
+    }
+    return QByteArray(reinterpret_cast<const char *>(data), int(size));
+}
+
+// Replaces the settings file with exactly these bytes.
+inline void store(const QString &name, const QByteArray &bytes)
+{
+    QFile file(PrivateFiles::settingsDir() + '/' + name);
+    check(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size(), "the input file is written");
 }
 
 }

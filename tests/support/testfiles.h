@@ -4,6 +4,10 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
+#include <sys/resource.h>
+
 namespace TestFiles {
 
 QString settingsDir();
@@ -14,6 +18,11 @@ bool write(const QString &path, const QByteArray &bytes);
 int mode(const QString &path);
 // The activity log as it is on disk now.
 QByteArray activityLog();
+// What save returns while no file may grow beyond limit bytes, as on a full disk.
+bool onFullDisk(rlim_t limit, const std::function<bool()> &save);
+// What save returns while dir takes no new files (true if it cannot be made so): for root, who
+// ignores modes, dir becomes a read-only bind mount in a mount namespace of this process.
+bool inReadOnlyDirectory(const QString &dir, const std::function<bool()> &save);
 
 }
 

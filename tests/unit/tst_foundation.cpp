@@ -1,0 +1,372 @@
+#include "app/logmanager.h"
+#include "settings/connectionsettings.h"
+#include "settings/contactssettings.h"
+#include "settings/languagesettings.h"
+#include "settings/settingsmanager.h"
+#include "settings/virtualcardsettings.h"
+#include "store/call.h"
+#include "store/journal.h"
+#include "tests/support/testfiles.h"
+#include "tests/support/testmain.h"
+#include "util/privatefiles.h"
+#include "util/utils.h"
+
+#include "config.h"
+
+#include <QDir>
+#include <QRegularExpression>
+
+#include <ctime>
+
+
+namespace {
+
+QByteArray stored(const char *name)
+{
+    return TestFiles::read(TestFiles::settingsFile(name));
+}
+
+bool store(const char *name, const QByteArray &bytes)
+{
+    return TestFiles::write(TestFiles::settingsFile(name), bytes);
+}
+
+int modeOf(const char *name)
+{
+    return TestFiles::mode(TestFiles::settingsFile(name));
+}
+
+// The four settings files in hex as m saves them.
+QByteArrayList savedSettings(SettingsManager &m)
+{
+    if (!m.saveConnectionSettings() || !m.saveVirtualCardSettings() || !m.saveContactsSettings()
+        || !m.saveLanguageSettings())
+        return {};
+    return {stored("connopt.bin").toHex(), stored("vcSettings.bin").toHex(), stored("contSettFile.bin").toHex(),
+            stored("langSettFile.bin").toHex()};
+}
+
+// Adds an outgoing call at 14:07:30 on 5 December 2026.
+void addCall(Journal &journal, const char *abonent, const char *number)
+{
+    Call call;
+    call.setAbonent(abonent);
+    call.setNumber(number);
+    call.setStart(QDateTime(QDate(2026, 12, 5), QTime(14, 7, 30)));
+    call.setFinish(call.getStart());
+    call.setIncoming(false);
+    QVERIFY(journal.addBinaryCall(&call));
+}
+
+QStringList linesOf(const QStringList &calls)
+{
+    QStringList lines;
+    for (const QString &call : calls)
+        lines << call + ",  2026.12.05 14:07";
+    return lines;
+}
+
+}
+
+class FoundationTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        QDir(TestFiles::settingsDir()).removeRecursively();
+        QVERIFY(PrivateFiles::ensureDirectory(TestFiles::settingsDir()));
+    }
+
+    void activityLogStartsAnewWithStampedPrivateLines()
+    {
+        QVERIFY(LogManager::writeLog("from an earlier run"));
+        QVERIFY(LogManager::writeLog("start", true, true));
+        QVERIFY(LogManager::writeLog(QString()));
+        QCOMPARE(TestFiles::mode(LogManager::logFilePath()), 0600);
+        const QRegularExpression form(QString("\\A%1start\n%1\n\\z").arg("\\d\\d\\.\\d\\d\\.\\d{4} \\d\\d:\\d\\d - "));
+        QVERIFY(form.match(TestFiles::activityLog()).hasMatch());
+    }
+
+    void activityLogNeverRecreatesItsDirectory()
+    {
+        QDir(TestFiles::settingsDir()).removeRecursively();
+        QTest::ignoreMessage(QtDebugMsg, "cannot write logFile;");
+        QVERIFY(!LogManager::writeLog("lost"));
+        QVERIFY(!QDir(TestFiles::settingsDir()).exists());
+    }
+
+    void settingsFilesArePrivateAndKeepTheHandsetByteLayout()
+    {
+        QFile::setPermissions(TestFiles::settingsDir(), QFileDevice::Permissions(0x7755));
+        QVERIFY(PrivateFiles::ensureDirectory(TestFiles::settingsDir()));
+        QCOMPARE(modeOf(""), 0700);
+        QVERIFY(store("vcSettings.bin", QByteArray(16, '\0')));
+        QFile::setPermissions(TestFiles::settingsFile("vcSettings.bin"), QFileDevice::Permissions(0x6644));
+        SettingsManager manager;
+        QCOMPARE(modeOf("vcSettings.bin"), 0600);
+        VirtualCardSettings *card = manager.getVirtualCardSettings();
+        card->pin = "987654321"; // saved first: no stale tail may remain
+        QVERIFY(manager.saveVirtualCardSettings());
+        card->cardNumber = "12";
+        card->pin = QString(); // null: length FFFFFFFF, where an empty string has 0
+        card->accessNumber = "3";
+        // Neighbouring flags differ, so two fields swapped show in the bytes.
+        ConnectionSettings *c = manager.getConnectionSettings();
+        c->homeNet = c->homeNetGprsEdgeWifi = c->natRoumTone = c->intRoumSms = c->sip = false;
+        c->homeNetTone = c->natRoum = c->intRoum = c->intRoumGprsEdgeWifi = true;
+        ContactsSettings *contacts = manager.getContactsSettings();
+        LanguageSettings *language = manager.getLanguageSettings();
+        contacts->phoneAndSim = contacts->sim = language->russian = true;
+        contacts->phone = language->english = false;
+        const QByteArrayList layout{"000100010001000100", "0000000400310032ffffffff00000000000000020033", "010001",
+                                    "0100"};
+        QCOMPARE(savedSettings(manager), layout);
+        QCOMPARE(modeOf("connopt.bin"), 0600);
+        SettingsManager second; // writes back byte for byte what it read
+        QCOMPARE(savedSettings(second), layout);
+    }
+
+    void missingEmptyAndShortSettingsFilesReadAsDesigned()
+    {
+        SettingsManager manager;
+        // The constructor applies the access number's default, in memory only.
+        VirtualCardSettings *card = manager.getVirtualCardSettings();
+        card->accessNumber = "";
+        QVERIFY(manager.saveVirtualCardSettings() && manager.loadVirtualCardSettings());
+        QVERIFY(card->accessNumber.isEmpty());
+        QCOMPARE(SettingsManager().getVirtualCardSettings()->accessNumber, QString(ZELVIT_DEFAULT_ACCESS_NUMBER));
+        // A missing or empty file leaves a record as it was; fields a short one misses read false.
+        ConnectionSettings connection;
+        connection.sip = true;
+        manager.readConnectionSettings(&connection);
+        QVERIFY(store("connopt.bin", ""));
+        manager.readConnectionSettings(&connection);
+        QVERIFY(connection.homeNet && connection.homeNetTone && connection.sip);
+        QVERIFY(store("connopt.bin", QByteArray::fromHex("01")));
+        manager.readConnectionSettings(&connection);
+        QVERIFY(connection.homeNet && !connection.homeNetTone && !connection.sip);
+    }
+
+    void failedSettingsSaveKeepsThePreviousFile_data()
+    {
+        QTest::addColumn<bool>("fullDisk");
+        QTest::newRow("unwritable directory") << false;
+        QTest::newRow("full disk") << true;
+    }
+
+    void failedSettingsSaveKeepsThePreviousFile()
+    {
+        QFETCH(bool, fullDisk);
+        SettingsManager manager;
+        manager.getLanguageSettings()->russian = true;
+        QVERIFY(manager.saveLanguageSettings());
+        manager.getLanguageSettings()->russian = false;
+        const auto save = [&manager] { return manager.saveLanguageSettings(); };
+        const QString dir = TestFiles::settingsDir();
+        QVERIFY(!(fullDisk ? TestFiles::onFullDisk(0, save) : TestFiles::inReadOnlyDirectory(dir, save)));
+        QCOMPARE(stored("langSettFile.bin"), QByteArray::fromHex("0101"));
+        QCOMPARE(QDir(dir).entryList(QDir::Files), QStringList{"langSettFile.bin"});
+    }
+
+    void journalListsTheStartOfEveryRecord_data()
+    {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("listed"); // in New York, UTC-4 in July
+        // Qt 4's time specs: FF local (unknown), 00 local standard, 01 local daylight, 02 UTC.
+        QTest::newRow("local unknown") << "00258E3502932E00FF" << "2026.07.15 12:00";
+        QTest::newRow("local standard") << "00258E3502932E0000" << "2026.07.15 12:00";
+        QTest::newRow("local daylight") << "00258E3502932E0001" << "2026.07.15 12:00";
+        QTest::newRow("UTC") << "00258E3502932E0002" << "2026.07.15 08:00";
+        // A damaged record can hold any day and time: the line shows a date, or none.
+        QTest::newRow("first julian day") << "000000010307E8D0FF" << "-4714.11.25 14:07";
+        QTest::newRow("five-digit year") << "005D2B400307E8D0FF" << "12005.05.04 14:07";
+        QTest::newRow("time past midnight") << "00258EC4055D4A80FF" << "";
+        QTest::newRow("null time") << "00258EC4FFFFFFFFFF" << "";
+    }
+
+    void journalListsTheStartOfEveryRecord()
+    {
+        QFETCH(QString, start);
+        QFETCH(QString, listed);
+        const QByteArray dateTime = QByteArray::fromHex(start.toLatin1());
+        QVERIFY(store("journal.log", QByteArray::fromHex("000000020041000000020031") + dateTime + dateTime + '\0'));
+        const QByteArray oldZone = qgetenv("TZ"); // null when unset
+        qputenv("TZ", "America/New_York");
+        tzset();
+        const QStringList lines = Journal().getCallsAsStrList();
+        if (oldZone.isNull())
+            qunsetenv("TZ");
+        else
+            qputenv("TZ", oldZone);
+        tzset();
+        QCOMPARE(lines, QStringList{"A (1),  " + listed});
+    }
+
+    void journalKeepsTheQt4LayoutAndSkipsATornLastRecord()
+    {
+        Journal journal;
+        QVERIFY(journal.getCallsAsStrList().isEmpty() && stored("journal.log").isNull());
+        addCall(journal, "A", "1");
+        // Julian day 2461380, 50850000 ms, local time; outgoing.
+        const QByteArray dateTime = QByteArray::fromHex("00258EC40307E8D0FF");
+        QCOMPARE(stored("journal.log"), QByteArray::fromHex("000000020041000000020031") + dateTime + dateTime + '\0');
+        QCOMPARE(modeOf("journal.log"), 0600);
+        addCall(journal, "B", "2");
+        const QByteArray whole = stored("journal.log");
+        addCall(journal, "C", "3");
+        const QByteArray withThird = stored("journal.log");
+        for (int cut = 1; cut < withThird.size() - whole.size(); ++cut) {
+            QVERIFY(store("journal.log", withThird.left(whole.size() + cut)));
+            QCOMPARE(journal.getCallsAsStrList(), linesOf({"B (2)", "A (1)"}));
+            addCall(journal, "D", "4");
+            QCOMPARE(journal.getCallsAsStrList(), linesOf({"D (4)", "B (2)", "A (1)"}));
+        }
+        // Replaced by a file of the very size the last append left, torn at its end.
+        const QByteArray torn = whole + QByteArray::fromHex("7ffffffe");
+        QVERIFY(store("journal.log", torn + QByteArray(withThird.size() - torn.size(), '\0')));
+        addCall(journal, "E", "5");
+        QCOMPARE(journal.getCallsAsStrList(), linesOf({"E (5)", "B (2)", "A (1)"}));
+    }
+
+    // A crash on flash leaves a grown file's tail as zero or 0xFF bytes: it was
+    // listed as garbage lines, and appends went behind it.
+    void journalTailOfFillBytesIsNoCall_data()
+    {
+        QTest::addColumn<char>("fill");
+        QTest::newRow("zero bytes") << '\0';
+        QTest::newRow("0xFF bytes") << '\xff';
+    }
+
+    void journalTailOfFillBytesIsNoCall()
+    {
+        QFETCH(char, fill);
+        Journal journal;
+        addCall(journal, "A", "1");
+        const QByteArray one = stored("journal.log");
+        QVERIFY(store("journal.log", one + QByteArray(100, fill)));
+        QCOMPARE(journal.getCallsAsStrList(), linesOf({"A (1)"}));
+        addCall(journal, "B", "2");
+        QVERIFY(stored("journal.log").startsWith(one + QByteArray::fromHex("000000020042")));
+        QVERIFY(QDir(TestFiles::settingsDir()).entryList({"journal.log.damaged-*"}).isEmpty());
+    }
+
+    // Everything behind damage in the middle was cut away at the next append.
+    void journalDamagedInTheMiddleIsKeptWhole()
+    {
+        Journal journal;
+        addCall(journal, "A", "1");
+        const QByteArray one = stored("journal.log");
+        const QByteArray damaged = one + QByteArray::fromHex("00000003") + one + one;
+        QVERIFY(store("journal.log", damaged));
+        addCall(journal, "B", "2");
+        addCall(journal, "C", "3");
+        const QStringList kept = QDir(TestFiles::settingsDir()).entryList({"journal.log.damaged-*"});
+        QCOMPARE(kept.size(), 1);
+        QVERIFY(QRegularExpression("\\Ajournal\\.log\\.damaged-\\d{14}\\z").match(kept.first()).hasMatch());
+        QCOMPARE(stored(qPrintable(kept.first())), damaged);
+        QCOMPARE(modeOf(qPrintable(kept.first())), 0600);
+        QCOMPARE(journal.getCallsAsStrList(), linesOf({"C (3)", "B (2)", "A (1)"}));
+        QVERIFY(TestFiles::activityLog().contains(kept.first().toUtf8()));
+    }
+
+    // Every call was journalled with finish = start: no length to check against the charges.
+    void journalWritesAFinishOnlyIntoTheRecordAsLeft_data()
+    {
+        QTest::addColumn<QString>("meanwhile");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("nothing") << "" << true;
+        QTest::newRow("a later call") << "append" << true;
+        QTest::newRow("grown by another writer") << "grow" << false;
+        QTest::newRow("replaced, same size") << "replace" << false;
+    }
+
+    void journalWritesAFinishOnlyIntoTheRecordAsLeft()
+    {
+        QFETCH(QString, meanwhile);
+        QFETCH(bool, written);
+        Journal journal;
+        addCall(journal, "A", "1");
+        const Journal::Appended first = journal.lastAppended();
+        QByteArray file = stored("journal.log");
+        if (meanwhile == "append")
+            addCall(journal, "B", "2");
+        else if (meanwhile == "grow")
+            QVERIFY(store("journal.log", file + "x"));
+        else if (meanwhile == "replace") // Name "A" becomes "Z".
+            QVERIFY(store("journal.log", file.replace('A', 'Z')));
+        const QByteArray before = stored("journal.log");
+        const QDateTime start(QDate(2026, 12, 5), QTime(14, 7, 30));
+        QCOMPARE(journal.writeFinish(first, start.addSecs(75)), written);
+        const QByteArray after = stored("journal.log");
+        QCOMPARE(after.size(), before.size());
+        QCOMPARE(after == before, !written);
+        const JournalEntry oldest = Journal().getCalls().constLast();
+        QCOMPARE(oldest.finish.toDateTime(), written ? start.addSecs(75) : start);
+        QCOMPARE(oldest.durationSecs(), written ? 75 : 0);
+    }
+
+    void journalShortWriteLeavesThePreviousRecords()
+    {
+        Journal journal;
+        addCall(journal, "A", "1");
+        const QByteArray before = stored("journal.log");
+        Call call;
+        QTest::ignoreMessage(QtDebugMsg, "cannot write journalFile;");
+        QVERIFY(!TestFiles::onFullDisk(rlim_t(before.size() + 5), [&] { return journal.addBinaryCall(&call); }));
+        QCOMPARE(stored("journal.log"), before);
+    }
+
+    void journalWithoutItsDirectoryLosesOnlyTheEntry()
+    {
+        QDir(TestFiles::settingsDir()).removeRecursively();
+        Call call;
+        QTest::ignoreMessage(QtDebugMsg, "cannot write journalFile;");
+        QVERIFY(!Journal().addBinaryCall(&call));
+        QVERIFY(!QDir(TestFiles::settingsDir()).exists());
+    }
+
+    // Below, each row's name is the rule's input.
+    void numberRules_data()
+    {
+        QTest::addColumn<bool>("isNumber");
+        QTest::addColumn<QString>("home"); // the dialling form at home; "0" cannot be dialled
+        QTest::addColumn<QString>("abroad");
+        QTest::newRow("7916") << true << "7916" << "107916";
+        QTest::newRow(" +3725 ") << true << "3725" << "103725";
+        QTest::newRow("103725") << true << "103725" << "103725";
+        // Blanks, "-", ".", "(", ")" and "/" are how people write numbers.
+        QTest::newRow("+ 7916") << true << "7916" << "107916";
+        QTest::newRow("+7 (916) 555-12-34") << true << "79165551234" << "1079165551234";
+        QTest::newRow("7.916/555\u00a012") << true << "791655512" << "10791655512";
+        QTest::newRow("(-) /") << false << "0" << "0";
+        QTest::newRow("7916+0") << false << "0" << "0";
+        QTest::newRow("") << false << "0" << "0";
+        QTest::newRow("   ") << false << "0" << "0";
+        QTest::newRow("+") << true << "0" << "0";
+        QTest::newRow("++7916") << false << "0" << "0";
+        QTest::newRow("+ +7916") << false << "0" << "0";
+        QTest::newRow("+ 7 916") << true << "7916" << "107916";
+        QTest::newRow("٧٩١٦") << false << "0" << "0";
+    }
+
+    void numberRules()
+    {
+        QFETCH(bool, isNumber);
+        QFETCH(QString, home);
+        QFETCH(QString, abroad);
+        const QString typed = QString::fromUtf8(QTest::currentDataTag());
+        QCOMPARE(Utils::isPhoneNumber(typed), isNumber);
+        QCOMPARE(Utils::toDiallingForm(typed, false), home);
+        QCOMPARE(Utils::toDiallingForm(typed, true), abroad);
+    }
+
+    void foreignPrefixIsRemovedOnlyInFront()
+    {
+        QCOMPARE(Utils::removeForeignPrefix(" 103725 "), QString("3725"));
+        QCOMPARE(Utils::removeForeignPrefix("7910"), QString("7910"));
+    }
+};
+
+ZELVIT_TEST_MAIN(FoundationTest)
+#include "tst_foundation.moc"
