@@ -450,27 +450,27 @@ p, li { white-space: pre-wrap; }
         <translation>Receiver added</translation>
     </message>
     <message>
-        <location filename="../ui/journalpage.cpp" line="45"/>
+        <location filename="../ui/journalpage.cpp" line="44"/>
         <source>noname</source>
         <translation>no name</translation>
     </message>
     <message>
-        <location filename="../ui/journalpage.cpp" line="47"/>
+        <location filename="../ui/journalpage.cpp" line="46"/>
         <source>Contact name</source>
         <translation>Contact name</translation>
     </message>
     <message>
-        <location filename="../ui/journalpage.cpp" line="47"/>
+        <location filename="../ui/journalpage.cpp" line="46"/>
         <source>number</source>
         <translation>number</translation>
     </message>
     <message>
-        <location filename="../ui/journalpage.cpp" line="48"/>
+        <location filename="../ui/journalpage.cpp" line="47"/>
         <source>time</source>
         <translation>time</translation>
     </message>
     <message>
-        <location filename="../ui/journalpage.cpp" line="51"/>
+        <location filename="../ui/journalpage.cpp" line="50"/>
         <source>Duration</source>
         <translation>Duration</translation>
     </message>
