@@ -1,11 +1,11 @@
 // How NetworkManager turns the operator's replies, served by the simulated
 // operator over HTTP, into its outcome signals, also when no whole reply comes.
-#include "app/logmanager.h"
 #include "net/networkmanager.h"
 #include "settings/virtualcardsettings.h"
 #include "tests/support/operatorsim.h"
 #include "tests/support/testfiles.h"
 #include "util/icdhandler.h"
+#include "util/logmanager.h"
 #include "util/privatefiles.h"
 
 #include <QNetworkAccessManager>
@@ -130,10 +130,13 @@ private slots:
         row("balance 102 nested", "balance", "<R><S><RETURN-CODE>102</RETURN-CODE></S></R>", {"balanceError"});
         // A reply naming no balance and no known refusal still ends the query.
         row("balance blank 101 is an error", "balance", "<R><RETURN-CODE> 101</RETURN-CODE></R>", {"balanceError"});
-        row("balance code ends its level only", "balance",
+        // One outcome per query: the first the walk meets.
+        row("balance first outcome only", "balance",
             "<R><S><BALANCE>5</BALANCE><RETURN-CODE>101</RETURN-CODE><BALANCE>6</BALANCE></S>"
             "<BALANCE>8</BALANCE></R>",
-            {"balance:5", "balanceError", "balance:8"});
+            {"balance:5"});
+        row("balance refusal before a balance", "balance",
+            "<R><S><RETURN-CODE>102</RETURN-CODE></S><BALANCE>8</BALANCE></R>", {"balanceError"});
         row("balance tag is case-sensitive", "balance", "<R><balance>3</balance></R>", {"balanceError"});
         row("balance empty", "balance", {}, {"balanceError"});
 
@@ -142,8 +145,8 @@ private slots:
         row("card fail", "card", "<status>Fail</status><num>1</num>", {"cardFail"});
         row("card fail stops the scan", "card", "<status>Fail</status><status>Success</status>", {"cardFail"});
         row("card without status", "card", "<num>1</num><pin>2</pin>", {"cardFail"});
-        row("card pending", "card", "<status>Pending</status>", {});
-        row("card status is case-sensitive", "card", "<status>success</status>", {});
+        row("card pending fails", "card", "<status>Pending</status>", {"cardFail"});
+        row("card status is case-sensitive", "card", "<status>success</status>", {"cardFail"});
         row("card nested status not seen", "card", "<x><status>Success</status></x>", {"cardFail"});
         row("card malformed", "card", "<status>Success</status><num>", {"cardFail"});
         row("card empty", "card", {}, {"cardFail"});

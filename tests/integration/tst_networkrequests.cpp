@@ -1,12 +1,12 @@
 // The requests NetworkManager sends, as the simulated operator receives them
 // over HTTP on loopback, and the requests it refuses to send.
-#include "app/logmanager.h"
 #include "net/networkmanager.h"
 #include "settings/virtualcardsettings.h"
 #include "tests/support/handsetsim.h"
 #include "tests/support/operatorsim.h"
 #include "tests/support/testfiles.h"
 #include "util/icdhandler.h"
+#include "util/logmanager.h"
 #include "util/privatefiles.h"
 
 #include <QtTest>
@@ -56,6 +56,8 @@ private slots:
     {
         QVERIFY(PrivateFiles::ensureDirectory(TestFiles::settingsDir()));
         QVERIFY(sim.start());
+        qRegisterMetaType<NetworkManager::Request>();
+        qRegisterMetaType<NetworkManager::Refusal>();
         manager = std::make_unique<NetworkManager>(&card, nullptr, sim.endpoints());
     }
 
@@ -148,8 +150,15 @@ private slots:
         IcdHandler::internetConnected = row.connection != "offline";
         QVERIFY(HandsetSim::setRegistered(row.connection != "unregistered"));
 
+        QSignalSpy refused(manager.get(), &NetworkManager::requestRefused);
         QVERIFY(!send(row.kind, row.argument));
-        QTRY_COMPARE(HandsetSim::notices(), row.notice.isEmpty() ? QStringList() : QStringList{row.notice});
+        // The client reports the refusal; telling the user is the window's.
+        QCOMPARE(refused.size(), row.notice.isEmpty() ? 0 : 1);
+        if (!row.notice.isEmpty())
+            QCOMPARE(refused.first().at(1).value<NetworkManager::Refusal>(),
+                     row.notice == "There is no connection." ? NetworkManager::Refusal::NoConnection
+                                                             : NetworkManager::Refusal::IncorrectNumber);
+        QVERIFY(HandsetSim::notices().isEmpty());
         QVERIFY(TestFiles::activityLog().contains(" - " + row.logLine.toUtf8() + '\n'));
         QTest::qWait(50);
         QCOMPARE(sim.requests().size(), seen);

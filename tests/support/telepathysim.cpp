@@ -1,7 +1,7 @@
 #include "tests/support/telepathysim.h"
 
-#include "app/logmanager.h"
 #include "tests/support/testfiles.h"
+#include "util/logmanager.h"
 #include "util/privatefiles.h"
 
 #include <QDBusArgument>

@@ -1,4 +1,3 @@
-#include "app/logmanager.h"
 #include "settings/connectionsettings.h"
 #include "settings/contactssettings.h"
 #include "settings/languagesettings.h"
@@ -8,6 +7,7 @@
 #include "store/journal.h"
 #include "tests/support/testfiles.h"
 #include "tests/support/testmain.h"
+#include "util/logmanager.h"
 #include "util/privatefiles.h"
 #include "util/utils.h"
 
