@@ -1,0 +1,204 @@
+// The cellular chains and the card's SIP account against mission-control and the stand-in
+// managers "ring" and "sofiasip"; each class runs in its own environment (telephony.cmake).
+
+#include "config.h"
+#include "telephony/tpsip.h"
+#include "telephony/tptelring.h"
+#include "telephony/tptelsms.h"
+#include "tests/support/telepathysim.h"
+#include "tests/support/testfiles.h"
+#include "tests/support/testmain.h"
+
+#include <QDBusArgument>
+
+using namespace TelepathySim;
+
+namespace {
+
+const QString password = "8sEcret1";
+const QString sipAddress = "sip:+79161234567@" ZELVIT_SIP_DOMAIN;
+const QString streamedMedia = "org.freedesktop.Telepathy.Channel.Type.StreamedMedia";
+
+bool enabled(const QString &path)
+{
+    return accountProperty(path, "Enabled").toBool();
+}
+
+// A disabled SIP account, as another program may have left it.
+QString sipAccount(const QString &user)
+{
+    return createAccount("sofiasip", "sip", "Seeded", {{"account", user}});
+}
+
+}
+
+// zelvit-env --telepathy: the cellular account is online. Each SIP test has its own
+// card number, so their accounts never mix.
+class OnlineTelephony : public QObject
+{
+    Q_OBJECT
+    QObject owner;
+
+private slots:
+    void init() { QVERIFY(startLog()); QVERIFY(clear()); }
+    void cleanup() { qDeleteAll(owner.children()); }
+
+    void toneCallPassesDialStringUnchanged()
+    {
+        // The card PIN "7" also occurs in the access number and the
+        // destination; the log masks it only where it was put.
+        const QString dialString = "+78005550000p037*79160000000*";
+        const QString logged = "+78005550000p03*****79160000000*";
+        new TpTelRing(dialString, logged, &owner);
+
+        QTRY_VERIFY(logTexts().contains("onOutgoingChannelCreated begin"));
+        QCOMPARE(channelRequests().size(), 1);
+        const ChannelRequest request = channelRequests().first();
+        QCOMPARE(QStringList({request.manager, request.channelType, request.targetId}),
+                 QStringList({"ring", streamedMedia, dialString}));
+        // Audio, video and STUN NAT traversal (flags 7) were advertised for media calls.
+        QCOMPARE(advertisedCapabilities(), (QList<QStringList>{{"ring", streamedMedia, "7"}}));
+        QVERIFY(logTexts().contains("TpTelRing::onContactRetrieved contact.id() = " + logged));
+        QVERIFY(!TestFiles::activityLog().contains(dialString.toUtf8()));
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    void textMessageReachesReceiverExactly()
+    {
+        const QString message = "BAL 4321\nзапрос баланса";
+        new TpTelSms("+79585550102", message, &owner);
+
+        QTRY_COMPARE(sentTexts().size(), 1);
+        QCOMPARE(sentTexts().first().receiver, QString("+79585550102"));
+        QCOMPARE(sentTexts().first().text, message);
+    }
+
+    void findsOrCreatesCardAccount_data()
+    {
+        QTest::addColumn<QString>("user");
+        QTest::addColumn<bool>("created");
+        // Manager and card number, but not the operator's short name: not the card's account.
+        QTest::newRow("none matches") << "5550001@sip.other.example" << true;
+        QTest::newRow("capitals match") << "5550003@ORVO.example" << false;
+    }
+
+    void findsOrCreatesCardAccount()
+    {
+        QFETCH(QString, user);
+        QFETCH(bool, created);
+        const QString card = user.left(7), seeded = sipAccount(user);
+        QVERIFY(!seeded.isEmpty());
+        const QStringList before = accountPaths();
+        TpSip sip(card, password, nullptr);
+        QSignalSpy enabledSig(&sip, &TpSip::accountEnabledSig);
+        QVERIFY(enabledSig.wait());
+
+        QStringList added = accountPaths();
+        for (const QString &path : before)
+            added.removeOne(path);
+        QCOMPARE(added.size(), int(created));
+        const QString taken = created ? added.first() : seeded;
+        QVERIFY(enabled(taken));
+        QCOMPARE(enabled(seeded), !created);
+        QVERIFY(logTexts().contains("mCardNumber = " + card + "mPassword = ****"));
+        QVERIFY(!TestFiles::activityLog().contains(password.toUtf8()));
+        if (!created)
+            return;
+        QVERIFY(taken.startsWith("/org/freedesktop/Telepathy/Account/sofiasip/sip/"));
+        QCOMPARE(accountProperty(taken, "DisplayName").toString(), QString("MyOrvoAccount"));
+        const QVariantMap expected = {
+            {"account", card + "@" ZELVIT_SIP_DOMAIN}, {"password", password}, {"discover-binding", true},
+            {"discover-stun", true}, {"keepalive-interval", 3600u}, {"loose-routing", false}, {"port", 5060u},
+            {"stun-port", 3478u}, {"stun-server", QString()}, {"transport", "auto"}};
+        const auto parameters = qdbus_cast<QVariantMap>(accountProperty(taken, "Parameters"));
+        QCOMPARE(parameters, expected);
+        for (auto it = expected.cbegin(); it != expected.cend(); ++it)
+            QCOMPARE(parameters.value(it.key()).userType(), it.value().userType());
+    }
+
+    void firstListedOfTwoMatchingAccountsIsTaken()
+    {
+        const QStringList seeded = {sipAccount("5550006@orvo.example"), sipAccount("5550006@sip.orvo.example")};
+        QVERIFY(!seeded.contains(QString()));
+        const QStringList listed = accountPaths();
+        const QString first = listed.indexOf(seeded[0]) < listed.indexOf(seeded[1]) ? seeded[0] : seeded[1];
+        // A new hash seed for each object stands for a new process (Telepathy-Qt lists accounts by hash).
+        for (int run = 0; run < 8; ++run) {
+            qSetGlobalQHashSeed(-1);
+            TpSip sip("5550006", password, nullptr);
+            QSignalSpy enabledSig(&sip, &TpSip::accountEnabledSig);
+            QVERIFY(enabledSig.wait());
+            QCOMPARE(enabled(seeded[0]), seeded[0] == first);
+            QCOMPARE(enabled(seeded[1]), seeded[1] == first);
+        }
+    }
+
+    // Run twice: against a manager offering StreamedMedia calls (the handset's)
+    // and, with ZELVIT_TP_SIP_CALL1 set, against one offering Call1 calls only.
+    void mediaCallReachesSipManagerWithExactAddress()
+    {
+        const QString callType = qEnvironmentVariableIsSet("ZELVIT_TP_SIP_CALL1")
+            ? "org.freedesktop.Telepathy.Channel.Type.Call1" : streamedMedia;
+        TpSip sip("5550004", password, nullptr);
+        QTRY_COMPARE(sip.sipStatus(), TpSip::SipStatus::Online);
+
+        sip.makeMediaCall(sipAddress);
+        QTRY_COMPARE(channelRequests().size(), 1);
+        const ChannelRequest request = channelRequests().first();
+        QCOMPARE(QStringList({request.manager, request.channelType, request.targetId}),
+                 QStringList({"sofiasip", callType, sipAddress}));
+
+        QSignalSpy disabled(&sip, &TpSip::accountDisabledSig);
+        sip.accountDisable();
+        QVERIFY(disabled.wait());
+        QVERIFY(!sip.isAccountEnabled());
+        QTRY_COMPARE(sip.sipStatus(), TpSip::SipStatus::Off);
+    }
+};
+
+// With the cellular account offline (ZELVIT_TP_RING_OFFLINE=1) or missing
+// (ZELVIT_TP_RING_ACCOUNT=0), beside a SIP account whose user name looks cellular.
+class WithoutCellularAccount : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QVERIFY(!sipAccount("ring@tel.example").isEmpty()); }
+    void init() { QVERIFY(startLog()); QVERIFY(clear()); }
+
+    void chainStopsBeforeAnyChannel_data()
+    {
+        QTest::addColumn<bool>("call");
+        QTest::newRow("TpTelRing") << true;
+        QTest::newRow("TpTelSms") << false;
+    }
+
+    void chainStopsBeforeAnyChannel()
+    {
+        QFETCH(bool, call);
+        const bool offline = qEnvironmentVariableIsSet("ZELVIT_TP_RING_OFFLINE");
+        const QString end = QTest::currentDataTag() + QString("::onReady cmName=ringhaveConnection=no");
+        QObject owner;
+        if (call)
+            new TpTelRing("+78005550000p031234*", &owner);
+        else
+            new TpTelSms("+79585550101", "BALANCE", &owner);
+        if (offline)
+            QTRY_VERIFY(logTexts().contains(end));
+        else
+            QTRY_COMPARE(logTexts().filter("account path = ").size(), accountPaths().size());
+
+        // A SIP call placed after the chain stopped is the next channel request the managers see.
+        TpSip sip("5550007", password, nullptr);
+        QTRY_COMPARE(sip.sipStatus(), TpSip::SipStatus::Online);
+        sip.makeMediaCall(sipAddress);
+        QTRY_VERIFY(!channelRequests().isEmpty());
+        QCOMPARE(channelRequests().first().targetId, sipAddress);
+        // Without a cellular account no other account is taken in its place.
+        QCOMPARE(logTexts().contains("onReady begin"), offline);
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+};
+
+ZELVIT_TEST_MAIN(OnlineTelephony, WithoutCellularAccount)
+#include "tst_telephony.moc"
