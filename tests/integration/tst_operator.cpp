@@ -141,7 +141,8 @@ private slots:
 
         const OperatorSim::Request request = nextRequest();
         QByteArray line = request.method.toLatin1() + ' ' + request.path.toLatin1();
-        line += (request.query.isEmpty() ? "" : '?' + request.query) + (request.body.isEmpty() ? "" : ' ' + request.body);
+        line += (request.query.isEmpty() ? "" : '?' + request.query);
+        line += (request.body.isEmpty() ? "" : ' ' + request.body);
         // The request id is the minute of sending.
         const QByteArray id = request.field("REQUEST_ID").toLatin1();
         if (row.expected.contains('@'))
