@@ -1,5 +1,4 @@
-// ContactsManager against the real Evolution Data Server on a private session
-// bus, filled by zelvit-seed-contacts, and with no reachable address book.
+// ContactsManager against Evolution Data Server on a private session bus, and with none.
 #include "store/contactsmanager.h"
 #include "tests/support/testmain.h"
 
@@ -7,7 +6,7 @@
 
 namespace {
 
-// Replaces the book's contacts with those of a contacts file, through zelvit-seed-contacts.
+// Replaces the book's contacts through zelvit-seed-contacts.
 bool seed(const QByteArray &text)
 {
     QProcess tool;
@@ -34,7 +33,7 @@ private slots:
                      "Anna Petrova; +79161234567\n"));
         ContactsManager manager;
         QVERIFY(manager.loadContacts());
-        // Every field the pages read; the number of SIP addresses tells none from one empty address.
+        // The SIP count tells no address from one empty address.
         QStringList fields, uids;
         for (const ContactEntry &c : manager.contacts()) {
             fields << QStringList{c.name, c.mobile, c.tel.join(','), c.sip.join(','), QString::number(c.sip.size())}
@@ -53,8 +52,7 @@ private slots:
     }
 };
 
-// No session bus, a bus without the services, services that never answer
-// (ZELVIT_TEST_LOAD_LIMIT_MS gives up on them sooner): each load fails on its own.
+// No bus, no service, or a stalled one (ZELVIT_TEST_LOAD_LIMIT_MS): each load fails on its own.
 class ContactsWithoutService : public QObject
 {
     Q_OBJECT

@@ -1,5 +1,4 @@
-// NetworkManager against zelvit-operator-sim over HTTP on loopback, with the handset
-// stand-in (zelvit-env --handset) for registration and notices.
+// NetworkManager against zelvit-operator-sim on loopback (zelvit-env --handset).
 #include "net/networkmanager.h"
 #include "settings/virtualcardsettings.h"
 #include "tests/support/handsetsim.h"
@@ -18,7 +17,7 @@ namespace {
 // stands for the card number, PIN and telephone number alike.
 struct Sent { QString kind, argument, text, cardValue; QByteArray expected; };
 
-// Every outcome signal of a manager as "name:arguments", and how many replies it handled.
+// Outcome signals as "name:arguments", and the replies handled.
 struct Outcomes
 {
     explicit Outcomes(NetworkManager *manager)
@@ -62,7 +61,7 @@ class OperatorService : public QObject
     std::unique_ptr<NetworkManager> manager;
     int seen = 0;
 
-    // `argument`: the callback number, the message's receivers or the number a card is for.
+    // The callback number, the message's receivers or the number a card is for.
     bool send(NetworkManager *target, const QString &kind, const QString &argument = "79161234567",
               const QString &text = "x")
     {
@@ -94,7 +93,7 @@ private slots:
         QVERIFY(HandsetSim::clearNotices());
         QVERIFY(TelepathySim::startLog());
         seen = sim.requests().size();
-        // A new manager each time: no reply to an earlier test's request reaches this one.
+        // No reply to an earlier test's request reaches a new manager.
         manager = std::make_unique<NetworkManager>(&card, nullptr, sim.endpoints());
     }
 
@@ -107,7 +106,7 @@ private slots:
         const QByteArray callback = "GET /unica-wa?OPERATION=JA-CALLBACK&NUMA=79160000001&NUMB=";
         const QByteArray message = "POST /httporvo/work.do OPERATION=ZelvitSMS&NUMA=";
         const QByteArray card = "GET /RequestBus/BusServlet?msisdn=";
-        // Delimiters in a value must neither add nor cut parameters.
+        // Delimiters in a value neither add nor cut parameters.
         const QString odd = "1&MSISDN=9 #%41+";
         const QByteArray url = "1%26MSISDN%3D9%20%23%2541%2B", form = "1%26MSISDN%3D9%20%23%2541+";
         row("balance", {"balance", {}, {}, {}, balance + "MSISDN=1000200030" + tail});
@@ -149,7 +148,7 @@ private slots:
             QVERIFY2(id == before || id == after, id.constData());
         QCOMPARE(line, row.expected.replace('@', id));
         const QByteArray log = TestFiles::activityLog();
-        QVERIFY2(card.pin.isEmpty() || !log.contains(card.pin.toUtf8()), log.constData());
+        QVERIFY(card.pin.isEmpty() || !log.contains(card.pin.toUtf8()));
         QCOMPARE(log.contains("&PIN=****&"), row.kind != "card" && !card.pin.isEmpty());
     }
 
@@ -231,7 +230,7 @@ private slots:
         QFETCH(QString, kind);
         QFETCH(QByteArray, body);
         QFETCH(QStringList, expected);
-        // Only the stalled request may end by the time-out, shortened to keep the test quick.
+        // A short time-out ends the stalled request.
         const bool stalled = body == "(stalled)";
         NetworkManager target(&card, nullptr, sim.endpoints(stalled ? 300 : 30000));
         Outcomes outcomes(&target);
@@ -239,9 +238,9 @@ private slots:
         QVERIFY(send(&target, kind));
         QTRY_COMPARE(outcomes.handled, 1);
         QCOMPARE(outcomes.events, expected.replaceInStrings("@", body));
-        // The issued PIN is masked in the activity log.
+        // The issued PIN is masked.
         const QByteArray log = TestFiles::activityLog();
-        QVERIFY2(!log.contains("09753"), log.constData());
+        QVERIFY(!log.contains("09753"));
         QCOMPARE(log.contains("<pin>****</pin>"), body.contains("<pin>"));
     }
 };
