@@ -1,3 +1,5 @@
 # The operator's web service client against zelvit-operator-sim over HTTP on
 # loopback; the handset stand-in answers the callback's registration query.
-zelvit_add_test(tst_operator SOURCES integration/tst_operator.cpp ENV --handset TIMEOUT 60)
+# The program also holds the platform tests (platform.cmake).
+zelvit_add_test(tst_operator SOURCES integration/tst_operator.cpp ENV --handset
+                SET ZELVIT_TEST_CLASS=OperatorService TIMEOUT 60)

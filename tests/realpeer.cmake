@@ -1,3 +1,5 @@
-# The SIP account against the real peers Debian ships: mission-control,
-# telepathy-rakia and SIPp as registrar and callee on loopback.
-zelvit_add_test(tst_realsip SOURCES realpeer/tst_realsip.cpp ENV --real-sip TIMEOUT 60)
+# The SIP account, the window's SIP choice and SIP calls against the real peers
+# Debian ships: mission-control, telepathy-rakia and SIPp as registrar and callee
+# on loopback; the handset stand-in gives the window its connectivity.
+zelvit_add_test(tst_realsip SOURCES realpeer/tst_realsip.cpp LIBS zelvit_uiharness
+                ENV --handset --real-sip TIMEOUT 60)

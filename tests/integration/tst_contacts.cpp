@@ -1,54 +1,124 @@
 // ContactsManager against Evolution Data Server on a private session bus, and with none.
 #include "store/contactsmanager.h"
+#include "tests/support/bookeditor.h"
 #include "tests/support/testmain.h"
 
+#include <QDBusConnectionInterface>
 #include <QProcess>
+
+#include <csignal>
 
 namespace {
 
-// Replaces the book's contacts through zelvit-seed-contacts.
+// Empties the book through zelvit-seed-contacts, then adds the text's contacts.
 bool seed(const QByteArray &text)
 {
     QProcess tool;
-    tool.start(qEnvironmentVariable("ZELVIT_BIN_DIR") + "/zelvit-seed-contacts", {"--clear", "--file", "/dev/stdin"});
+    const QStringList file = text.isEmpty() ? QStringList() : QStringList{"--file", "/dev/stdin"};
+    tool.start(qEnvironmentVariable("ZELVIT_BIN_DIR") + "/zelvit-seed-contacts", QStringList{"--clear"} + file);
     tool.write(text);
     tool.closeWriteChannel();
     return tool.waitForFinished(30000) && tool.exitStatus() == QProcess::NormalExit && !tool.exitCode();
 }
 
+// Every field the pages read; the SIP count tells no address from one empty address.
+QStringList summary(const QList<ContactEntry> &contacts)
+{
+    QStringList lines;
+    for (const ContactEntry &c : contacts)
+        lines << QStringList{c.uid, c.name, c.mobile, c.tel.join(','), c.sip.join(','), QString::number(c.sip.size())}
+                     .join('|');
+    return lines;
 }
 
-// zelvit-env --eds
+// Changes the book as another program would, or kills its service and seeds it anew.
+bool change(const QString &what, const QString &uid)
+{
+    BookEditor book;
+    if (what == "added")
+        return !book.add("Added Person", "+79160001111").isEmpty();
+    if (what == "renamed")
+        return book.rename(uid, "Renamed Person");
+    if (what == "removed")
+        return book.remove(uid);
+    if (what == "new contact under an existing UID")
+        return book.remove(uid) && book.add("Replacing Person", "+79160002222", uid) == uid;
+    if (what == "empty book")
+        return seed({});
+    QDBusConnectionInterface *bus = QDBusConnection::sessionBus().interface();
+    const QString service = "org.gnome.evolution.dataserver.AddressBook10";
+    const QDBusReply<uint> pid = bus->servicePid(service);
+    if (!pid.isValid() || ::kill(pid.value(), SIGTERM))
+        return false;
+    return QTest::qWaitFor([&] { return !bus->isServiceRegistered(service).value(); }, 10000)
+        && seed("Dmitry Orlov; +79057654321\n");
+}
+
+}
+
+// zelvit-env --eds; each test starts from the same five contacts.
 class ContactsFromBook : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void loadsSeededContactsInUidOrder()
+    void init()
     {
         QVERIFY(seed("Борис Иванов; +79031112233, +74959876543\n"
                      "; +79260000001\n"
                      "Carol Smith; +447700900123; sip:carol@sip.example.org, sip:carol.work@sip.example.org\n"
                      "Игорь Морозов; +79998887766;\n"
                      "Anna Petrova; +79161234567\n"));
+    }
+
+    void loadsSeededContactsInUidOrder()
+    {
         ContactsManager manager;
         QVERIFY(manager.loadContacts());
-        // The SIP count tells no address from one empty address.
-        QStringList fields, uids;
-        for (const ContactEntry &c : manager.contacts()) {
-            fields << QStringList{c.name, c.mobile, c.tel.join(','), c.sip.join(','), QString::number(c.sip.size())}
-                          .join('|');
-            uids << c.uid;
-        }
-        fields.sort();
-        QCOMPARE(fields, QStringList({"Anna Petrova|+79161234567|+79161234567||0",
-            "Carol Smith|+447700900123|+447700900123|sip:carol@sip.example.org,sip:carol.work@sip.example.org|2",
-            "|+79260000001|+79260000001||0", "Борис Иванов|+79031112233|+79031112233,+74959876543||0",
-            "Игорь Морозов|+79998887766|+79998887766||1"}));
-        QStringList sorted = uids;
+        // Ascending UIDs, each once.
+        QStringList sorted = summary(manager.contacts());
         sorted.sort();
         sorted.removeDuplicates();
-        QCOMPARE(uids, sorted);
+        QCOMPARE(summary(manager.contacts()), sorted);
+        QStringList fields = sorted.replaceInStrings(QRegularExpression("^[^|]*"), "");
+        fields.sort();
+        QCOMPARE(fields, QStringList({"|Anna Petrova|+79161234567|+79161234567||0",
+            "|Carol Smith|+447700900123|+447700900123|sip:carol@sip.example.org,sip:carol.work@sip.example.org|2",
+            "||+79260000001|+79260000001||0", "|Борис Иванов|+79031112233|+79031112233,+74959876543||0",
+            "|Игорь Морозов|+79998887766|+79998887766||1"}));
+    }
+
+    // After a change a load shows what a fresh reader sees; an empty book keeps the earlier contacts.
+    void loadFollowsTheBook_data()
+    {
+        QTest::addColumn<QString>("mobile"); // of the contact changed
+        QTest::newRow("added") << "";
+        QTest::newRow("renamed") << "+447700900123"; // with SIP addresses
+        QTest::newRow("removed") << "+79161234567";
+        QTest::newRow("new contact under an existing UID") << "+79031112233";
+        QTest::newRow("empty book") << "";
+        QTest::newRow("service died") << "";
+    }
+
+    void loadFollowsTheBook()
+    {
+        QFETCH(QString, mobile);
+        ContactsManager manager;
+        QVERIFY(manager.loadContacts());
+        const QStringList before = summary(manager.contacts());
+        QString uid;
+        for (const ContactEntry &c : manager.contacts())
+            uid = c.mobile == mobile ? c.uid : uid;
+        QVERIFY(change(QTest::currentDataTag(), uid));
+        QVERIFY(manager.loadContacts());
+        if (QTest::currentDataTag() == QString("empty book")) {
+            QCOMPARE(summary(manager.contacts()), before);
+            return;
+        }
+        ContactsManager fresh;
+        QVERIFY(fresh.loadContacts());
+        QVERIFY(summary(manager.contacts()) != before);
+        QCOMPARE(summary(manager.contacts()), summary(fresh.contacts()));
     }
 };
 

@@ -9,6 +9,7 @@
 #include "tests/support/testmain.h"
 
 #include <QDBusArgument>
+#include <QMessageBox>
 
 using namespace TelepathySim;
 
@@ -27,6 +28,34 @@ bool enabled(const QString &path)
 QString sipAccount(const QString &user)
 {
     return createAccount("sofiasip", "sip", "Seeded", {{"account", user}});
+}
+
+QStringList addedSince(const QStringList &before)
+{
+    QStringList added = accountPaths();
+    for (const QString &path : before)
+        added.removeOne(path);
+    return added;
+}
+
+void addChains()
+{
+    QTest::addColumn<bool>("call");
+    QTest::newRow("TpTelRing") << true;
+    QTest::newRow("TpTelSms") << false;
+}
+
+// Each receiver n of its own: a text channel that exists already is reused, not requested.
+QString target(bool call, int n)
+{
+    return call ? QString("+78005550000p03%1*").arg(n) : QString("+7958555010%1").arg(n);
+}
+
+QObject *startChain(bool call, int n, QObject *owner)
+{
+    if (call)
+        return new TpTelRing(target(call, n), owner);
+    return new TpTelSms(target(call, n), "BALANCE", owner);
 }
 
 }
@@ -91,9 +120,7 @@ private slots:
         QSignalSpy enabledSig(&sip, &TpSip::accountEnabledSig);
         QVERIFY(enabledSig.wait());
 
-        QStringList added = accountPaths();
-        for (const QString &path : before)
-            added.removeOne(path);
+        const QStringList added = addedSince(before);
         QCOMPARE(added.size(), int(created));
         const QString taken = created ? added.first() : seeded;
         QVERIFY(enabled(taken));
@@ -131,11 +158,36 @@ private slots:
         }
     }
 
+    void replacedChainStopsAndRefusalShowsBox_data() { addChains(); }
+
+    // A chain deleted while its account manager gets ready never goes on: only the second
+    // one's channel is requested. Its refusal shows a box that outlives the chain.
+    void replacedChainStopsAndRefusalShowsBox()
+    {
+        QFETCH(bool, call);
+        QVERIFY(failNextChannelRequest("org.freedesktop.Telepathy.Error.NotAvailable", "No network coverage"));
+        delete startChain(call, 2, &owner);
+        QPointer<QObject> chain = startChain(call, 3, &owner);
+        QTRY_VERIFY(QApplication::activeModalWidget());
+        QCOMPARE(channelRequests().size(), 1);
+        QCOMPARE(channelRequests().first().targetId, target(call, 3));
+        QPointer<QMessageBox> box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        QCOMPARE(box->text(), QString("Unable to call (No network coverage)"));
+        QVERIFY(box->windowTitle().isEmpty());
+        // The window may replace the chain while the box is open.
+        delete chain;
+        QVERIFY(box);
+        box->accept();
+        QTRY_VERIFY(!box);
+    }
+
     // Run again with ZELVIT_TP_SIP_CALL1: a manager offering Call1 calls only.
     void mediaCallReachesSipManagerWithExactAddress()
     {
         const QString callType = qEnvironmentVariableIsSet("ZELVIT_TP_SIP_CALL1")
             ? "org.freedesktop.Telepathy.Channel.Type.Call1" : streamedMedia;
+        const QStringList before = accountPaths();
         TpSip sip("5550004", password, nullptr);
         QTRY_COMPARE(sip.sipStatus(), TpSip::SipStatus::Online);
 
@@ -150,6 +202,14 @@ private slots:
         QVERIFY(disabled.wait());
         QVERIFY(!sip.isAccountEnabled());
         QTRY_COMPARE(sip.sipStatus(), TpSip::SipStatus::Off);
+
+        // Enabling fails once the account is gone from under the object.
+        QVERIFY(removeAccount(addedSince(before).value(0)));
+        QSignalSpy error(&sip, &TpSip::error);
+        sip.accountEnable();
+        QVERIFY(error.wait());
+        QVERIFY(error.first().first().toString().startsWith("Account was not enabled -"));
+        QVERIFY(!sip.isAccountValid());
     }
 };
 
@@ -163,12 +223,7 @@ private slots:
     void initTestCase() { QVERIFY(!sipAccount("ring@tel.example").isEmpty()); }
     void init() { QVERIFY(startLog()); QVERIFY(clear()); }
 
-    void chainStopsBeforeAnyChannel_data()
-    {
-        QTest::addColumn<bool>("call");
-        QTest::newRow("TpTelRing") << true;
-        QTest::newRow("TpTelSms") << false;
-    }
+    void chainStopsBeforeAnyChannel_data() { addChains(); }
 
     void chainStopsBeforeAnyChannel()
     {
@@ -176,10 +231,7 @@ private slots:
         const bool offline = qEnvironmentVariableIsSet("ZELVIT_TP_RING_OFFLINE");
         const QString end = QTest::currentDataTag() + QString("::onReady cmName=ringhaveConnection=no");
         QObject owner;
-        if (call)
-            new TpTelRing("+78005550000p031234*", &owner);
-        else
-            new TpTelSms("+79585550101", "BALANCE", &owner);
+        startChain(call, 1, &owner);
         if (offline)
             QTRY_VERIFY(logTexts().contains(end));
         else
