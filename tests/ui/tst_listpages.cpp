@@ -115,7 +115,8 @@ private slots:
         const QString sip = "sip:andrey@sip.operator.example";
         QTest::newRow("contact's mobile") << "+79160000001" << annaMobile
                                           << "Contact name: Anna Karenina\nnumber: +79160000001\n";
-        QTest::newRow("contact's SIP address") << sip << andreySip << "Contact name: andrey Bely\nnumber: " + sip + "\n";
+        QTest::newRow("contact's SIP address") << sip << andreySip
+                                               << "Contact name: andrey Bely\nnumber: " + sip + "\n";
         QTest::newRow("contact's other number") << "+74950000001" << " (+74950000001)"
                                                 << "Contact name: noname\nnumber: +74950000001\n";
         QTest::newRow("mobile written otherwise") << "79160000001" << " (79160000001)"
@@ -147,7 +148,8 @@ private slots:
         const QStringList shown = notices();
         QCOMPARE(shown.size(), 1);
         // The separator's two blanks follow the ": " of the time line.
-        QVERIFY2(QRegularExpression(QRegularExpression::escape(details) + "time:   " + stamp).match(shown[0]).hasMatch(),
+        const QRegularExpression detailsAndTime(QRegularExpression::escape(details) + "time:   " + stamp);
+        QVERIFY2(detailsAndTime.match(shown[0]).hasMatch(),
                  qPrintable(shown[0]));
         QCOMPARE(page(), 1);
     }

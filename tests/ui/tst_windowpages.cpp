@@ -159,7 +159,8 @@ private slots:
         if (box.startsWith("Cannot"))
             QVERIFY(!shown || fields(cardFields) == "||" + typed + "|" ZELVIT_DEFAULT_ACCESS_NUMBER);
         else
-            QCOMPARE(fields(cardFields), box.section(' ', 4, 4) + "|80468024|" + asked + "|" ZELVIT_DEFAULT_ACCESS_NUMBER);
+            QCOMPARE(fields(cardFields),
+                     box.section(' ', 4, 4) + "|80468024|" + asked + "|" ZELVIT_DEFAULT_ACCESS_NUMBER);
         QVERIFY(!shown || page() == 10);
         QVERIFY(find<QPushButton>("getCardButton")->isEnabled());
         QVERIFY(!TestFiles::activityLog().contains("80468024"));

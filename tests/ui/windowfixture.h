@@ -91,7 +91,8 @@ protected:
             if (!request.channelType.endsWith("Text")) // a text's channel is in its "sms:" line
                 result << request.manager + ':' + request.targetId;
         }
-        for (const TelepathySim::SentText &sent : telepathy ? TelepathySim::sentTexts() : QList<TelepathySim::SentText>())
+        for (const TelepathySim::SentText &sent :
+             telepathy ? TelepathySim::sentTexts() : QList<TelepathySim::SentText>())
             result << (smsAccessNumbers.contains(sent.receiver) ? "sms:" : sent.receiver + ':') + sent.text;
         for (const OperatorSim::Request &request : operatorSim.requests().mid(requestsBefore)) {
             QString line = "web:" + request.service;
