@@ -3,7 +3,6 @@
 set(flows_env ENV --handset --telepathy --eds)
 zelvit_add_test(tst_callflow SOURCES ui/tst_callflow.cpp ui/windowfixture.h LIBS zelvit_uiharness ${flows_env}
                 SET ZELVIT_TEST_CLASS=CallFlowTest TIMEOUT 180)
-zelvit_add_test_run(tst_balanceflow tst_callflow ${flows_env} SET ZELVIT_TEST_CLASS=BalanceFlowTest)
 zelvit_add_test_run(tst_messageflow tst_callflow ${flows_env} SET ZELVIT_TEST_CLASS=MessageFlowTest)
 zelvit_add_test(tst_listpages SOURCES ui/tst_listpages.cpp ui/windowfixture.h LIBS zelvit_uiharness ${flows_env}
                 SET ZELVIT_CONTACTS_FILE=${CMAKE_CURRENT_SOURCE_DIR}/ui/flowcontacts.txt)

@@ -25,8 +25,7 @@ class WindowFixture : public QObject
     Q_OBJECT
 
 protected:
-    // telepathy: the program runs with the Telepathy stand-ins; cardOwner: the
-    // card holder's number as the operator knows it.
+    // telepathy: Telepathy stand-ins run; cardOwner: the holder's number as the operator knows it.
     explicit WindowFixture(bool telepathy, const QString &cardOwner = FlowSettings().telephoneNumber)
         : telepathy(telepathy), cardOwner(cardOwner) {}
 
@@ -67,18 +66,18 @@ protected:
     static QStringList notices() { return HandsetSim::notices(); }
     int page() { return currentPage(window.get()); }
     QAbstractItemView *list(const char *name) { return find<QAbstractItemView>(name); }
+    QModelIndex line(const char *name, int row) { return list(name)->model()->index(row, 0); }
+    void selectLine(const char *name, int row)
+    {
+        list(name)->selectionModel()->select(line(name, row), QItemSelectionModel::Select);
+    }
 
     QStringList lines(const char *name)
     {
         QStringList result;
         for (int row = 0; row < list(name)->model()->rowCount(); ++row)
-            result << list(name)->model()->index(row, 0).data().toString();
+            result << line(name, row).data().toString();
         return result;
-    }
-
-    void selectLine(const char *name, int row)
-    {
-        list(name)->selectionModel()->select(list(name)->model()->index(row, 0), QItemSelectionModel::Select);
     }
 
     // What the stand-ins received, one line each: "ring:<dial string>", "sofiasip:<address>",
@@ -103,8 +102,7 @@ protected:
         return result;
     }
 
-    // The first records, once there are as many: a refused action is followed by
-    // a known one, which must then be the first (and only) thing sent.
+    // A refused action is followed by a known one, which must then be the first thing sent.
     void expectSeen(const QStringList &expected)
     {
         QTRY_VERIFY(seen().size() >= expected.size());
