@@ -4,6 +4,7 @@
 #include "tests/ui/windowfixture.h"
 
 #include "settings/connectionsettings.h"
+#include "settings/contactssettings.h"
 #include "settings/languagesettings.h"
 #include "settings/settingsmanager.h"
 #include "settings/virtualcardsettings.h"
@@ -29,6 +30,7 @@ ModalAnswerer::Handler press(const QString &text)
     };
 }
 
+const QByteArray issued = "<status>Success</status><num>1000200099</num><pin>80468024</pin>";
 const char *cardFields = "cardNumLineEdit pinLineEdit telephoneNumLineEdit accessTelephoneNumLineEdit";
 const QString translations = qEnvironmentVariable("ZELVIT_BIN_DIR") + "/translations";
 
@@ -120,6 +122,16 @@ private:
         QCOMPARE(window->size(), QSize(800, 480));
     }
 
+    // As main does for a user who chose English: the English catalogue mends the source texts.
+    void openSwitchable(QTranslator &translator)
+    {
+        QVERIFY(translator.load("Zelvit_en.qm", translations));
+        QCoreApplication::installTranslator(&translator);
+        open();
+        window->setTranslationsPath(translations);
+        window->setTranslator(&translator);
+    }
+
 private slots:
     // The card stored (none: the registration offer comes), the answers to the dialogs
     // ("" is Escape), and the page shown (-1: registration cancelled, main ends with 0).
@@ -172,7 +184,6 @@ private slots:
         QTest::addColumn<bool>("fromCardPage");
         QTest::addColumn<QByteArray>("reply");
         QTest::addColumn<QString>("box");
-        const QByteArray issued = "<status>Success</status><num>1000200099</num><pin>80468024</pin>";
         const QString card = "Your card number is 1000200099 and pin is 80468024.";
         const QString refused = "Cannot get card number and pin for telephone number %1:.";
         QTest::newRow("dialog, issued") << false << issued << card;
@@ -220,6 +231,23 @@ private slots:
         QVERIFY(!shown || page() == 10);
         QVERIFY(find<QPushButton>("getCardButton")->isEnabled());
         QVERIFY(!TestFiles::activityLog().contains("80468024"));
+    }
+
+    void portalAnswerBeforeTheFormIsKept()
+    {
+        QVERIFY(operatorSim.answerNext(issued, "portal"));
+        // The request goes out and its answer arrives while the number dialog is still open.
+        QPointer<QDialog> numberDialog;
+        start({press("Yes"), [&](QWidget *dialog) {
+            numberDialog = qobject_cast<QDialog *>(dialog);
+            QVERIFY(QMetaObject::invokeMethod(dialog, "getClicked", Q_ARG(QString, "79160000001")));
+        }, [&](QWidget *box) {
+            qobject_cast<QMessageBox *>(box)->buttons().first()->click();
+            numberDialog->accept();
+        }});
+        QCOMPARE(boxes->boxTexts, QStringList{"Your card number is 1000200099 and pin is 80468024."});
+        QCOMPARE(page(), 10);
+        QCOMPARE(fields(cardFields), "1000200099|80468024|79160000001|" ZELVIT_DEFAULT_ACCESS_NUMBER);
     }
 
     // Steps from the main menu (buttons' object names, or "#N" for a page no button
@@ -284,13 +312,8 @@ private slots:
     // the flows wrote are reset, and the choice is saved.
     void switchingRetranslatesEveryPageAndSaves()
     {
-        // As main does for a user who chose English: the English catalogue mends the source texts.
         QTranslator translator;
-        QVERIFY(translator.load("Zelvit_en.qm", translations));
-        QCoreApplication::installTranslator(&translator);
-        open();
-        window->setTranslationsPath(translations);
-        window->setTranslator(&translator);
+        openSwitchable(translator);
         QCOMPARE(untranslated(window.get(), false), QString());
         find<QLineEdit>("balanceValEdit")->setText("125.50");
         find<QAbstractButton>("receiversButton")->setText("3");
@@ -309,6 +332,24 @@ private slots:
             const LanguageSettings *saved = settings.getLanguageSettings();
             QVERIFY(saved->russian == russian && saved->english == !russian);
         }
+    }
+
+    // With Russian in use, a missing catalogue keeps the texts as they are; the choice is still saved.
+    void missingTranslationKeepsTextsAndStillSaves()
+    {
+        QTranslator translator;
+        openSwitchable(translator);
+        QTest::mouseClick(find<QWidget>("russianRadioButton"), Qt::LeftButton);
+        QTRY_COMPARE(untranslated(window.get(), true), QString());
+        QTemporaryDir empty;
+        window->setTranslationsPath(empty.path());
+        QTest::mouseClick(find<QWidget>("englishRadioButton"), Qt::LeftButton);
+        // A language change would be a posted event: all of them are delivered first.
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(untranslated(window.get(), true), QString());
+        QCOMPARE(notices(), (QStringList{"Сохранено", "Сохранено"}));
+        SettingsManager saved;
+        QVERIFY(saved.getLanguageSettings()->english && !saved.getLanguageSettings()->russian);
     }
 
     // On the 800x480 screen every page fits in both languages, targets are finger-sized, text is
@@ -544,6 +585,16 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(sipAccounts(), QStringList{"off 90817263"}, 10000);
         QTRY_COMPARE_WITH_TIMEOUT(status->text(), QString(), 10000);
         QVERIFY(!TestFiles::activityLog().contains("90817263"));
+    }
+
+    void contactsSourceIsSaved()
+    {
+        open();
+        clickAll("settingsButton contactsBtn saveContactsSettButton");
+        QCOMPARE(notices(), QStringList{"Saved"});
+        SettingsManager saved;
+        const ContactsSettings *contacts = saved.getContactsSettings();
+        QVERIFY(contacts->phone && !contacts->phoneAndSim && !contacts->sim);
     }
 };
 
