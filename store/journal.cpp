@@ -1,15 +1,16 @@
 #include "store/journal.h"
 
+#include "app/logmanager.h"
 #include "store/call.h"
 #include "util/privatefiles.h"
 
 #include <QBuffer>
 #include <QDataStream>
-#include <QDate>
 #include <QDebug>
 #include <QFile>
 #include <QLocale>
-#include <QTime>
+#include <QSaveFile>
+#include <QtEndian>
 
 #include <algorithm>
 #include <functional>
@@ -17,11 +18,15 @@
 namespace {
 
 // The journal keeps the layout written on the handset by Qt 4: a date-time is
-// a 32-bit Julian day, 32-bit milliseconds and one time-spec byte, Qt 4's own
-// value: -1 local (unknown), 0 local standard time, 1 local daylight time,
-// 2 UTC. Only a UTC time needs converting for display.
+// a 32-bit Julian day, 32-bit milliseconds and one time-spec byte (StoredTime).
+// Only a UTC time needs converting for display.
 constexpr QDataStream::Version journalStreamVersion = QDataStream::Qt_4_7;
-constexpr qint8 utcSpec = 2;
+// What follows a record's two strings: start, finish (9 bytes each) and the direction byte.
+constexpr int recordTailSize = 2 * 9 + 1;
+// The byte count of the longest string a record of ours holds in practice: a
+// line edit takes 32767 characters. A longer count is damage, not a torn record.
+constexpr quint32 longestString = 2 * 32767;
+constexpr quint32 nullString = 0xFFFFFFFF;
 
 // "yyyy.MM.dd hh:mm", built by hand: listing formats every record of the file.
 // A record without a valid start lists none.
@@ -59,18 +64,21 @@ struct Record
 {
     QString abonent;
     QString number;
-    QDate startDate;
-    QTime startTime;
-    qint8 startSpec = 0;
-    QDate finishDate;
-    QTime finishTime;
-    qint8 finishSpec = 0;
+    StoredTime start;
+    StoredTime finish;
     bool incoming = false;
 };
 
-// Reads the whole records from the start of bytes, handing each to visit, and
-// returns where the last complete one ends: a crash or a full disk can leave
-// a torn record behind it.
+// A record with neither a number nor a valid start is no call: it is what a
+// crash leaves in a file that grew but was not written, zero or 0xFF bytes.
+bool isCall(const Record &r)
+{
+    return !r.number.isEmpty() || (r.start.date.isValid() && r.start.time.isValid());
+}
+
+// Reads the calls from the start of bytes, handing each to visit, and returns
+// where the last of them ends: reading stops at a record that cannot be read
+// or is no call.
 qint64 readRecords(QByteArray &bytes, const std::function<void(const Record &)> &visit)
 {
     QBuffer buffer(&bytes);
@@ -82,15 +90,42 @@ qint64 readRecords(QByteArray &bytes, const std::function<void(const Record &)> 
     while (!in.atEnd()) {
         // Date and time are read as their parts: building a local QDateTime
         // for every record would cost a time-zone lookup each.
-        in >> r.abonent >> r.number >> r.startDate >> r.startTime >> r.startSpec >> r.finishDate
-            >> r.finishTime >> r.finishSpec >> r.incoming;
-        if (in.status() != QDataStream::Ok)
+        in >> r.abonent >> r.number >> r.start.date >> r.start.time >> r.start.spec >> r.finish.date
+            >> r.finish.time >> r.finish.spec >> r.incoming;
+        if (in.status() != QDataStream::Ok || !isCall(r))
             break;
         end = buffer.pos();
         if (visit)
             visit(r);
     }
     return end;
+}
+
+// Whether the bytes behind the last call are what a crash or a full disk
+// leaves at the end of the file: a record cut short, or a tail the file
+// system filled with zero or 0xFF bytes. Anything else is damage with bytes
+// behind it that may still be worth something.
+bool isTornTail(const QByteArray &tail)
+{
+    const char fill = tail.isEmpty() ? '\0' : tail.at(0);
+    if ((fill == '\0' || fill == '\xff')
+        && std::all_of(tail.begin(), tail.end(), [fill](char c) { return c == fill; }))
+        return true;
+    // A record cut short shows string counts a record of ours can have, and
+    // reaches past the end.
+    qint64 at = 0;
+    for (int field = 0; field < 2; ++field) {
+        if (tail.size() < at + 4)
+            return true;
+        const quint32 count = qFromBigEndian<quint32>(tail.constData() + at);
+        at += 4;
+        if (count == nullString)
+            continue;
+        if (count % 2 != 0 || count > longestString)
+            return false;
+        at += count;
+    }
+    return tail.size() < at + recordTailSize;
 }
 
 } // namespace
@@ -116,21 +151,25 @@ bool Journal::addBinaryCall(Call *call)
     QFile file(journalFile);
     if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
         qDebug() << "cannot write journalFile;";
+        remember(-1, QByteArray());
         return false;
     }
     PrivateFiles::restrict(file);
     qDebug() << "fileSize = " << file.size();
     // A new record behind a torn one would put every later record out of step
     // for the reader: the torn tail goes first. The file is read through only
-    // when it is not as this object's last append left it; the size alone
+    // when it is not as this object's last write left it; the size alone
     // would miss a file replaced by one of the same length.
     qint64 end = file.size();
-    const bool asLeft = end == completeSize && file.seek(end - lastRecord.size())
-            && file.read(lastRecord.size()) == lastRecord;
-    if (!asLeft) {
+    if (!isAsLeft(file)) {
         file.seek(0);
         QByteArray bytes = file.readAll();
-        end = readRecords(bytes, nullptr);
+        int calls = 0;
+        end = readRecords(bytes, [&calls](const Record &) { ++calls; });
+        if (!isTornTail(bytes.mid(int(end)))) {
+            file.close();
+            return restartAfterDamage(bytes, end, calls, record);
+        }
     }
     bool written = (end == file.size() || file.resize(end)) && file.seek(end);
     written = written && file.write(record) == record.size();
@@ -138,37 +177,123 @@ bool Journal::addBinaryCall(Call *call)
         qDebug() << "cannot write journalFile;";
         file.resize(end);
     }
-    completeSize = written ? end + record.size() : -1;
-    lastRecord = written ? record : QByteArray();
-    file.close();
+    remember(written ? end + record.size() : -1, written ? record : QByteArray());
     return written;
 }
 
-QStringList Journal::getCallsAsStrList()
+bool Journal::restartAfterDamage(const QByteArray &bytes, qint64 readable, int calls,
+                                 const QByteArray &record)
 {
-    qDebug() << "getCallsAsStrList";
+    remember(-1, QByteArray());
+    const QString base = journalFile + QStringLiteral(".damaged-")
+            + QLocale::c().toString(QDateTime::currentDateTime(), QStringLiteral("yyyyMMddhhmmss"));
+    QString kept = base;
+    for (int n = 2; QFile::exists(kept); ++n)
+        kept = base + QLatin1Char('-') + QString::number(n);
+    // QFile::copy never replaces a file and gives the copy the journal's mode.
+    if (!QFile::copy(journalFile, kept) || !PrivateFiles::restrict(kept)) {
+        LogManager::writeLog(QStringLiteral("The call journal is damaged and no copy of it could be kept as ")
+                             + kept + QStringLiteral(": the call is not recorded."));
+        return false;
+    }
+    QSaveFile file(journalFile);
+    const bool written = file.open(QIODevice::WriteOnly) && PrivateFiles::restrict(file)
+            && file.write(bytes.constData(), readable) == readable && file.write(record) == record.size()
+            && file.flush() && file.commit();
+    if (!written) {
+        LogManager::writeLog(QStringLiteral("The call journal is damaged and kept as ") + kept
+                             + QStringLiteral("; no new journal could be written: the call is not recorded."));
+        return false;
+    }
+    LogManager::writeLog(QStringLiteral("The call journal was damaged after its first %1 calls: the whole file "
+                                        "is kept as %2; the journal goes on with those calls.")
+                                 .arg(calls)
+                                 .arg(kept));
+    remember(readable + record.size(), record);
+    return true;
+}
+
+bool Journal::isAsLeft(QFile &file)
+{
+    const qint64 size = file.size();
+    return size == completeSize && file.seek(size - lastRecord.size())
+            && file.read(lastRecord.size()) == lastRecord;
+}
+
+void Journal::remember(qint64 size, const QByteArray &record)
+{
+    completeSize = size;
+    lastRecord = record;
+}
+
+Journal::Appended Journal::lastAppended() const
+{
+    if (lastRecord.isEmpty())
+        return Appended();
+    return Appended{completeSize - lastRecord.size(), lastRecord};
+}
+
+bool Journal::writeFinish(const Appended &appended, const QDateTime &finish)
+{
+    if (appended.offset < 0 || appended.record.size() < recordTailSize)
+        return false;
+    QByteArray stamp;
+    QDataStream out(&stamp, QIODevice::WriteOnly);
+    out.setVersion(journalStreamVersion);
+    out << finish;
+
+    QFile file(journalFile);
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered) || !isAsLeft(file)
+        || !file.seek(appended.offset) || file.read(appended.record.size()) != appended.record) {
+        qDebug() << "writeFinish: the journal is not as it was left; the finish stays";
+        return false;
+    }
+    // The finish is the record's last date-time, in front of the direction byte.
+    const int at = appended.record.size() - 1 - stamp.size();
+    if (!file.seek(appended.offset + at) || file.write(stamp) != stamp.size()) {
+        qDebug() << "cannot write journalFile;";
+        remember(-1, QByteArray());
+        return false;
+    }
+    if (appended.offset + appended.record.size() == completeSize)
+        lastRecord.replace(at, stamp.size(), stamp);
+    return true;
+}
+
+QVector<JournalEntry> Journal::getCalls()
+{
+    qDebug() << "getCalls";
     QFile file(journalFile);
     if (!file.open(QIODevice::ReadOnly)) {
         qDebug() << "cannot read journalFile;";
-        return QStringList();
+        return QVector<JournalEntry>();
     }
     QByteArray bytes = file.readAll();
     file.close();
 
-    QStringList lines;
-    const qint64 end = readRecords(bytes, [&lines](const Record &r) {
-        QDate date = r.startDate;
-        QTime time = r.startTime;
-        if (r.startSpec == utcSpec) {
-            const QDateTime local = QDateTime(date, time, Qt::UTC).toLocalTime();
+    QVector<JournalEntry> calls;
+    const qint64 end = readRecords(bytes, [&calls](const Record &r) {
+        QDate date = r.start.date;
+        QTime time = r.start.time;
+        if (r.start.spec == StoredTime::utcSpec) {
+            const QDateTime local = r.start.toDateTime().toLocalTime();
             date = local.date();
             time = local.time();
         }
-        lines.append(r.abonent + QStringLiteral(" (") + r.number + QStringLiteral("),  ")
-                     + formatStart(date, time));
+        const QString shownStart = formatStart(date, time);
+        calls.append({r.abonent, r.number, r.start, r.finish, shownStart,
+                      r.abonent + QStringLiteral(" (") + r.number + QStringLiteral("),  ") + shownStart});
     });
     if (end < bytes.size())
-        qDebug() << "getCallsAsStrList: torn record at the end skipped";
-    std::reverse(lines.begin(), lines.end());
+        qDebug() << "getCalls: what follows the last readable call is skipped";
+    std::reverse(calls.begin(), calls.end());
+    return calls;
+}
+
+QStringList Journal::getCallsAsStrList()
+{
+    QStringList lines;
+    for (const JournalEntry &call : getCalls())
+        lines << call.line;
     return lines;
 }

@@ -3,10 +3,12 @@
 #include "app/logmanager.h"
 #include "config.h"
 #include "telephony/accountorder.h"
+#include "telephony/callwatch.h"
 
 #include <QDateTime>
 
 #include <TelepathyQt/AccountSet>
+#include <TelepathyQt/ChannelRequest>
 #include <TelepathyQt/ConnectionCapabilities>
 #include <TelepathyQt/PendingAccount>
 #include <TelepathyQt/PendingChannelRequest>
@@ -130,25 +132,28 @@ void TpSip::accountDisable()
             &TpSip::onAccountDisabled);
 }
 
-void TpSip::makeMediaCall(const QString &sipId)
+CallWatch *TpSip::makeMediaCall(const QString &sipId)
 {
     LogManager::writeLog(QStringLiteral(" TpSip::makeMediaCall begin "));
     mSipId = sipId;
     LogManager::writeLog(QStringLiteral(" mSipId = ") + sipId);
     if (sipId.isEmpty())
-        return;
+        return nullptr;
     if (!account) {
         LogManager::writeLog(QStringLiteral(" TpSip::makeMediaCall: no SIP account yet"));
-        return;
+        return nullptr;
     }
+    auto *watch = new CallWatch(this);
+    connect(watch, &CallWatch::ended, watch, &QObject::deleteLater);
     // Which kind of call the connection manager offers is known once the
     // account's capabilities are.
     const QDateTime userActionTime = QDateTime::currentDateTime();
     connect(account->becomeReady(Tp::Account::FeatureCapabilities), &Tp::PendingOperation::finished,
-            this, [this, sipId, userActionTime] { placeCall(sipId, userActionTime); });
+            watch, [this, sipId, userActionTime, watch] { placeCall(sipId, userActionTime, watch); });
+    return watch;
 }
 
-void TpSip::placeCall(const QString &sipId, const QDateTime &userActionTime)
+void TpSip::placeCall(const QString &sipId, const QDateTime &userActionTime, CallWatch *watch)
 {
     // Without known capabilities the call goes the handset's own way (StreamedMedia).
     Tp::PendingChannelRequest *request;
@@ -160,7 +165,8 @@ void TpSip::placeCall(const QString &sipId, const QDateTime &userActionTime)
         request = account->ensureStreamedMediaCall(sipId, userActionTime, QString());
 #pragma GCC diagnostic pop
     }
-    connect(request, &Tp::PendingOperation::finished, this, &TpSip::onMediaChannelReady);
+    connect(request, &Tp::PendingOperation::finished, watch,
+            [this, watch](Tp::PendingOperation *op) { onMediaChannelReady(op, watch); });
 }
 
 void TpSip::onAMReady(Tp::PendingOperation *op)
@@ -263,11 +269,23 @@ void TpSip::onAccountDisabled(Tp::PendingOperation *op)
     emit accountDisabledSig();
 }
 
-void TpSip::onMediaChannelReady(Tp::PendingOperation *op)
+void TpSip::onMediaChannelReady(Tp::PendingOperation *op, CallWatch *watch)
 {
     LogManager::writeLog(QStringLiteral("onMediaChannelReady begin"));
-    if (op->isError())
+    if (op->isError()) {
         LogManager::writeLog(failure(QStringLiteral("MediaChannel was not created -"), op));
+        watch->deleteLater();
+        return;
+    }
+    // The channel dispatcher names the channel the request succeeded with; an
+    // account manager that does not leaves the call's end unknown.
+    const Tp::ChannelRequestPtr request = static_cast<Tp::PendingChannelRequest *>(op)->channelRequest();
+    const Tp::ChannelPtr channel = request ? request->channel() : Tp::ChannelPtr();
+    if (!channel) {
+        watch->deleteLater();
+        return;
+    }
+    watch->follow(channel);
 }
 
 void TpSip::onAccountInvalid(const QString &)

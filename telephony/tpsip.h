@@ -10,6 +10,8 @@
 #include <TelepathyQt/AccountManager>
 #include <TelepathyQt/Types>
 
+class CallWatch;
+
 namespace Tp {
 class PendingOperation;
 }
@@ -35,7 +37,9 @@ public:
     bool isAccountEnabled();
     void accountEnable();
     void accountDisable();
-    void makeMediaCall(const QString &sipId);
+    // Places a call; what it returns tells when the call ends, and goes with
+    // the call. Null when no call is requested.
+    CallWatch *makeMediaCall(const QString &sipId);
     // The account's last known registration; connecting until the account reports.
     SipStatus sipStatus() const;
 
@@ -51,7 +55,7 @@ private slots:
     void onAccountReady(Tp::PendingOperation *op);
     void onAccountEnabled(Tp::PendingOperation *op);
     void onAccountDisabled(Tp::PendingOperation *op);
-    void onMediaChannelReady(Tp::PendingOperation *op);
+    void onMediaChannelReady(Tp::PendingOperation *op, CallWatch *watch);
     void onAccountInvalid(const QString &text);
 
 private:
@@ -65,7 +69,7 @@ private:
     void watchStatus();
     void reportStatus();
     // Requests the audio call of the kind the account's manager offers.
-    void placeCall(const QString &sipId, const QDateTime &userActionTime);
+    void placeCall(const QString &sipId, const QDateTime &userActionTime, CallWatch *watch);
 
     bool accountEnabled = false;
     bool accountValid = false;

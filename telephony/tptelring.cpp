@@ -51,11 +51,19 @@ void TpTelRing::outgoingCall(const Tp::ContactPtr &contact)
             &Tp::PendingOperation::finished, this, &TpTelRing::onOutgoingChannelCreated);
 }
 
+CallWatch *TpTelRing::callWatch()
+{
+    return &watch;
+}
+
 void TpTelRing::onOutgoingChannelCreated(Tp::PendingOperation *op)
 {
     LogManager::writeLog(QStringLiteral("onOutgoingChannelCreated begin"));
-    if (op->isError())
+    if (op->isError()) {
         reportChannelError(QStringLiteral("onOutgoingChannelCreated: channel cannot be created:"), op);
+        return;
+    }
+    watch.follow(static_cast<Tp::PendingChannel *>(op)->channel());
 }
 
 void TpTelRing::onAccountCreated(const Tp::AccountPtr &newAccount)

@@ -2,6 +2,7 @@
 #define TPTELRING_H
 
 #include "telephony/cellularchain.h"
+#include "telephony/callwatch.h"
 
 #include <QString>
 
@@ -17,6 +18,8 @@ public:
     TpTelRing(const QString &dtmfNumber, const QString &shownDtmfNumber, QObject *parent);
 
     void outgoingCall(const Tp::ContactPtr &contact) override;
+    // Tells when the call ends; a call that never got its channel never ends.
+    CallWatch *callWatch();
 
 protected:
     void advertiseCapabilities(const Tp::ConnectionPtr &connection) override;
@@ -24,6 +27,9 @@ protected:
 private slots:
     void onOutgoingChannelCreated(Tp::PendingOperation *op);
     void onAccountCreated(const Tp::AccountPtr &newAccount);
+
+private:
+    CallWatch watch;
 };
 
 #endif

@@ -6,7 +6,7 @@
     <message>
         <location filename="../ui/mainwindow.ui" line="32"/>
         <location filename="../ui/mainwindow.cpp" line="164"/>
-        <location filename="../ui/registration.cpp" line="75"/>
+        <location filename="../ui/registration.cpp" line="79"/>
         <source>Zelvit</source>
         <translation>Zelvit</translation>
     </message>
@@ -121,7 +121,7 @@
     </message>
     <message>
         <location filename="../ui/mainwindow.ui" line="601"/>
-        <location filename="../ui/balanceflow.cpp" line="73"/>
+        <location filename="../ui/balanceflow.cpp" line="67"/>
         <source>Loading...</source>
         <translation>Loading…</translation>
     </message>
@@ -387,135 +387,135 @@ p, li { white-space: pre-wrap; }
         <translation>Message</translation>
     </message>
     <message>
-        <location filename="../ui/balanceflow.cpp" line="38"/>
-        <location filename="../ui/balanceflow.cpp" line="68"/>
-        <location filename="../ui/callflow.cpp" line="60"/>
-        <location filename="../ui/callflow.cpp" line="223"/>
-        <location filename="../ui/settingspages.cpp" line="187"/>
-        <location filename="../ui/settingspages.cpp" line="234"/>
+        <location filename="../ui/notices.cpp" line="11"/>
         <source>There is no connection.</source>
         <translation>There is no connection.</translation>
     </message>
     <message>
-        <location filename="../ui/balanceflow.cpp" line="99"/>
+        <location filename="../ui/balanceflow.cpp" line="93"/>
         <source>Query of balance sent, look balance in incoming SMS.</source>
         <translation>Balance request sent. The balance will arrive by SMS.</translation>
     </message>
     <message>
-        <location filename="../ui/callflow.cpp" line="55"/>
-        <location filename="../ui/callflow.cpp" line="119"/>
-        <location filename="../ui/callflow.cpp" line="236"/>
+        <location filename="../ui/callflow.cpp" line="56"/>
+        <location filename="../ui/callflow.cpp" line="117"/>
+        <location filename="../ui/callflow.cpp" line="242"/>
         <location filename="../ui/messageflow.cpp" line="24"/>
         <source>Incorrect phone number.</source>
         <translation>Incorrect phone number.</translation>
     </message>
     <message>
         <location filename="../ui/callflow.cpp" line="73"/>
-        <location filename="../ui/callflow.cpp" line="159"/>
+        <location filename="../ui/callflow.cpp" line="157"/>
         <location filename="../ui/cardguard.cpp" line="31"/>
         <source>Enter phone number</source>
         <translation>Enter phone number</translation>
     </message>
     <message>
-        <location filename="../ui/callflow.cpp" line="206"/>
+        <location filename="../ui/callflow.cpp" line="214"/>
         <location filename="../ui/serviceoutcomes.cpp" line="32"/>
         <source>Wait an incoming phone call from %1.</source>
         <extracomment>The operator calls the user back and then connects the call to %1.</extracomment>
         <translation>Wait for the operator to call you back and connect you with %1.</translation>
     </message>
     <message>
-        <location filename="../ui/callflow.cpp" line="237"/>
+        <location filename="../ui/callflow.cpp" line="243"/>
         <source>Format for SIP: sip:[number]</source>
         <translation>Format for SIP: sip:[number]</translation>
     </message>
     <message>
-        <location filename="../ui/callflow.cpp" line="238"/>
+        <location filename="../ui/callflow.cpp" line="244"/>
         <source>Format for Phone: [number]</source>
         <translation>Format for Phone: [number]</translation>
     </message>
     <message>
-        <location filename="../ui/callflow.cpp" line="271"/>
+        <location filename="../ui/callflow.cpp" line="280"/>
         <source>The SIP account is not ready yet. Try again in a moment.</source>
         <translation>The SIP account is not ready yet. Try again in a moment.</translation>
     </message>
     <message>
-        <location filename="../ui/callflow.cpp" line="282"/>
+        <location filename="../ui/callflow.cpp" line="291"/>
         <source>Waiting for the operator&apos;s answer...</source>
         <translation>Waiting for the operator&apos;s answer…</translation>
     </message>
     <message>
-        <location filename="../ui/contactspage.cpp" line="99"/>
-        <location filename="../ui/messageflow.cpp" line="30"/>
+        <location filename="../ui/contactspage.cpp" line="111"/>
+        <location filename="../ui/messageflow.cpp" line="31"/>
         <source>The same contact already exist in the list</source>
         <translation>This receiver is already in the list</translation>
     </message>
     <message>
-        <location filename="../ui/contactspage.cpp" line="104"/>
+        <location filename="../ui/contactspage.cpp" line="116"/>
         <source>Contact was added</source>
         <translation>Receiver added</translation>
     </message>
     <message>
-        <location filename="../ui/journalpage.cpp" line="42"/>
+        <location filename="../ui/journalpage.cpp" line="44"/>
         <source>noname</source>
         <translation>no name</translation>
     </message>
     <message>
-        <location filename="../ui/journalpage.cpp" line="43"/>
+        <location filename="../ui/journalpage.cpp" line="46"/>
         <source>Contact name</source>
         <translation>Contact name</translation>
     </message>
     <message>
-        <location filename="../ui/journalpage.cpp" line="44"/>
+        <location filename="../ui/journalpage.cpp" line="46"/>
         <source>number</source>
         <translation>number</translation>
     </message>
     <message>
-        <location filename="../ui/journalpage.cpp" line="45"/>
+        <location filename="../ui/journalpage.cpp" line="47"/>
         <source>time</source>
         <translation>time</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="165"/>
+        <location filename="../ui/journalpage.cpp" line="50"/>
+        <source>Duration</source>
+        <translation>Duration</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="167"/>
         <source>Done</source>
         <translation>Done</translation>
     </message>
     <message>
-        <location filename="../ui/messageflow.cpp" line="36"/>
+        <location filename="../ui/messageflow.cpp" line="39"/>
         <source>Phone number was added.</source>
         <translation>Phone number was added.</translation>
     </message>
     <message>
-        <location filename="../ui/messageflow.cpp" line="52"/>
+        <location filename="../ui/messageflow.cpp" line="55"/>
         <source>Enter message</source>
         <translation>Enter the message text</translation>
     </message>
     <message>
-        <location filename="../ui/messageflow.cpp" line="54"/>
+        <location filename="../ui/messageflow.cpp" line="57"/>
         <source>Message size has to be less than 256 characters</source>
         <translation>The message must be shorter than 256 characters</translation>
     </message>
     <message>
-        <location filename="../ui/messageflow.cpp" line="56"/>
+        <location filename="../ui/messageflow.cpp" line="59"/>
         <source>Select receivers for sending message</source>
         <translation>Choose the receivers of the message</translation>
     </message>
     <message>
-        <location filename="../ui/messageflow.cpp" line="83"/>
+        <location filename="../ui/messageflow.cpp" line="86"/>
         <source>Message has sended</source>
         <translation>Message sent.</translation>
     </message>
     <message>
-        <location filename="../ui/registration.cpp" line="70"/>
+        <location filename="../ui/registration.cpp" line="74"/>
         <source>Your card number is %1 and pin is %2.</source>
         <translation>Your card number is %1 and your PIN is %2.</translation>
     </message>
     <message>
-        <location filename="../ui/registration.cpp" line="76"/>
+        <location filename="../ui/registration.cpp" line="80"/>
         <source>Cannot get card number and pin for telephone number %1:.</source>
         <translation>Cannot get a card number and PIN for the phone number %1.</translation>
     </message>
     <message>
-        <location filename="../ui/registration.cpp" line="79"/>
+        <location filename="../ui/registration.cpp" line="84"/>
         <source>Done</source>
         <comment>failure box</comment>
         <extracomment>The one button of the box that reports a refused card request.</extracomment>
@@ -532,7 +532,7 @@ p, li { white-space: pre-wrap; }
         <translation>Message delivered.</translation>
     </message>
     <message>
-        <location filename="../ui/messageflow.cpp" line="76"/>
+        <location filename="../ui/messageflow.cpp" line="79"/>
         <location filename="../ui/serviceoutcomes.cpp" line="52"/>
         <source>Sms sending error.</source>
         <translation>SMS sending failed.</translation>
@@ -563,24 +563,24 @@ p, li { white-space: pre-wrap; }
         <translation>Your account is blocked.</translation>
     </message>
     <message>
-        <location filename="../ui/settingspages.cpp" line="57"/>
+        <location filename="../ui/settingspages.cpp" line="58"/>
         <source>Saved</source>
         <translation>Saved</translation>
     </message>
     <message>
-        <location filename="../ui/settingspages.cpp" line="57"/>
+        <location filename="../ui/settingspages.cpp" line="58"/>
         <source>Settings is not saved. Try once again.</source>
         <translation>Settings were not saved. Please try again.</translation>
     </message>
     <message>
-        <location filename="../ui/callflow.cpp" line="150"/>
-        <location filename="../ui/callflow.cpp" line="295"/>
-        <location filename="../ui/settingspages.cpp" line="222"/>
+        <location filename="../ui/callflow.cpp" line="148"/>
+        <location filename="../ui/callflow.cpp" line="304"/>
+        <location filename="../ui/settingspages.cpp" line="221"/>
         <source>Network or method of connection isn&apos;t selected</source>
         <translation>Choose a network and a connection method.</translation>
     </message>
     <message>
-        <location filename="../ui/settingspages.cpp" line="313"/>
+        <location filename="../ui/settingspages.cpp" line="310"/>
         <source>Improper information</source>
         <translation>Please check the card details.</translation>
     </message>
@@ -590,22 +590,22 @@ p, li { white-space: pre-wrap; }
         <translation>There is no virtual card. Enter it on the Virtual card page.</translation>
     </message>
     <message>
-        <location filename="../ui/settingspages.cpp" line="257"/>
+        <location filename="../ui/settingspages.cpp" line="254"/>
         <source>SIP: connecting...</source>
         <translation>SIP: connecting...</translation>
     </message>
     <message>
-        <location filename="../ui/settingspages.cpp" line="260"/>
+        <location filename="../ui/settingspages.cpp" line="257"/>
         <source>SIP: online</source>
         <translation>SIP: online</translation>
     </message>
     <message>
-        <location filename="../ui/settingspages.cpp" line="263"/>
+        <location filename="../ui/settingspages.cpp" line="260"/>
         <source>SIP: not registered (wrong card number or PIN)</source>
         <translation>SIP: not registered (wrong card number or PIN)</translation>
     </message>
     <message>
-        <location filename="../ui/settingspages.cpp" line="266"/>
+        <location filename="../ui/settingspages.cpp" line="263"/>
         <source>SIP: service unreachable</source>
         <translation>SIP: service unreachable</translation>
     </message>

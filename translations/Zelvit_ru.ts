@@ -6,7 +6,7 @@
     <message>
         <location filename="../ui/mainwindow.ui" line="32"/>
         <location filename="../ui/mainwindow.cpp" line="164"/>
-        <location filename="../ui/registration.cpp" line="75"/>
+        <location filename="../ui/registration.cpp" line="79"/>
         <source>Zelvit</source>
         <translation>Zelvit</translation>
     </message>
@@ -121,7 +121,7 @@
     </message>
     <message>
         <location filename="../ui/mainwindow.ui" line="601"/>
-        <location filename="../ui/balanceflow.cpp" line="73"/>
+        <location filename="../ui/balanceflow.cpp" line="67"/>
         <source>Loading...</source>
         <translation>Загрузка…</translation>
     </message>
@@ -387,135 +387,135 @@ p, li { white-space: pre-wrap; }
         <translation>SMS</translation>
     </message>
     <message>
-        <location filename="../ui/balanceflow.cpp" line="38"/>
-        <location filename="../ui/balanceflow.cpp" line="68"/>
-        <location filename="../ui/callflow.cpp" line="60"/>
-        <location filename="../ui/callflow.cpp" line="223"/>
-        <location filename="../ui/settingspages.cpp" line="187"/>
-        <location filename="../ui/settingspages.cpp" line="234"/>
+        <location filename="../ui/notices.cpp" line="11"/>
         <source>There is no connection.</source>
         <translation>Нет соединения.</translation>
     </message>
     <message>
-        <location filename="../ui/balanceflow.cpp" line="99"/>
+        <location filename="../ui/balanceflow.cpp" line="93"/>
         <source>Query of balance sent, look balance in incoming SMS.</source>
         <translation>Запрос баланса отправлен, баланс придёт во входящем SMS.</translation>
     </message>
     <message>
-        <location filename="../ui/callflow.cpp" line="55"/>
-        <location filename="../ui/callflow.cpp" line="119"/>
-        <location filename="../ui/callflow.cpp" line="236"/>
+        <location filename="../ui/callflow.cpp" line="56"/>
+        <location filename="../ui/callflow.cpp" line="117"/>
+        <location filename="../ui/callflow.cpp" line="242"/>
         <location filename="../ui/messageflow.cpp" line="24"/>
         <source>Incorrect phone number.</source>
         <translation>Неверный номер телефона.</translation>
     </message>
     <message>
         <location filename="../ui/callflow.cpp" line="73"/>
-        <location filename="../ui/callflow.cpp" line="159"/>
+        <location filename="../ui/callflow.cpp" line="157"/>
         <location filename="../ui/cardguard.cpp" line="31"/>
         <source>Enter phone number</source>
         <translation>Введите номер телефона</translation>
     </message>
     <message>
-        <location filename="../ui/callflow.cpp" line="206"/>
+        <location filename="../ui/callflow.cpp" line="214"/>
         <location filename="../ui/serviceoutcomes.cpp" line="32"/>
         <source>Wait an incoming phone call from %1.</source>
         <extracomment>The operator calls the user back and then connects the call to %1.</extracomment>
         <translation>Ожидайте обратного звонка для соединения с %1.</translation>
     </message>
     <message>
-        <location filename="../ui/callflow.cpp" line="237"/>
+        <location filename="../ui/callflow.cpp" line="243"/>
         <source>Format for SIP: sip:[number]</source>
         <translation>Формат для SIP: sip:[номер]</translation>
     </message>
     <message>
-        <location filename="../ui/callflow.cpp" line="238"/>
+        <location filename="../ui/callflow.cpp" line="244"/>
         <source>Format for Phone: [number]</source>
         <translation>Формат для телефона: [номер]</translation>
     </message>
     <message>
-        <location filename="../ui/callflow.cpp" line="271"/>
+        <location filename="../ui/callflow.cpp" line="280"/>
         <source>The SIP account is not ready yet. Try again in a moment.</source>
         <translation>SIP-аккаунт ещё не готов. Повторите через несколько секунд.</translation>
     </message>
     <message>
-        <location filename="../ui/callflow.cpp" line="282"/>
+        <location filename="../ui/callflow.cpp" line="291"/>
         <source>Waiting for the operator&apos;s answer...</source>
         <translation>Ожидание ответа оператора…</translation>
     </message>
     <message>
-        <location filename="../ui/contactspage.cpp" line="99"/>
-        <location filename="../ui/messageflow.cpp" line="30"/>
+        <location filename="../ui/contactspage.cpp" line="111"/>
+        <location filename="../ui/messageflow.cpp" line="31"/>
         <source>The same contact already exist in the list</source>
         <translation>Этот получатель уже есть в списке</translation>
     </message>
     <message>
-        <location filename="../ui/contactspage.cpp" line="104"/>
+        <location filename="../ui/contactspage.cpp" line="116"/>
         <source>Contact was added</source>
         <translation>Получатель добавлен</translation>
     </message>
     <message>
-        <location filename="../ui/journalpage.cpp" line="42"/>
+        <location filename="../ui/journalpage.cpp" line="44"/>
         <source>noname</source>
         <translation>без имени</translation>
     </message>
     <message>
-        <location filename="../ui/journalpage.cpp" line="43"/>
+        <location filename="../ui/journalpage.cpp" line="46"/>
         <source>Contact name</source>
         <translation>Имя контакта</translation>
     </message>
     <message>
-        <location filename="../ui/journalpage.cpp" line="44"/>
+        <location filename="../ui/journalpage.cpp" line="46"/>
         <source>number</source>
         <translation>Номер</translation>
     </message>
     <message>
-        <location filename="../ui/journalpage.cpp" line="45"/>
+        <location filename="../ui/journalpage.cpp" line="47"/>
         <source>time</source>
         <translation>Время</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="165"/>
+        <location filename="../ui/journalpage.cpp" line="50"/>
+        <source>Duration</source>
+        <translation>Длительность</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="167"/>
         <source>Done</source>
         <translation>Готово</translation>
     </message>
     <message>
-        <location filename="../ui/messageflow.cpp" line="36"/>
+        <location filename="../ui/messageflow.cpp" line="39"/>
         <source>Phone number was added.</source>
         <translation>Номер телефона добавлен.</translation>
     </message>
     <message>
-        <location filename="../ui/messageflow.cpp" line="52"/>
+        <location filename="../ui/messageflow.cpp" line="55"/>
         <source>Enter message</source>
         <translation>Введите текст SMS</translation>
     </message>
     <message>
-        <location filename="../ui/messageflow.cpp" line="54"/>
+        <location filename="../ui/messageflow.cpp" line="57"/>
         <source>Message size has to be less than 256 characters</source>
         <translation>Текст SMS должен быть короче 256 символов</translation>
     </message>
     <message>
-        <location filename="../ui/messageflow.cpp" line="56"/>
+        <location filename="../ui/messageflow.cpp" line="59"/>
         <source>Select receivers for sending message</source>
         <translation>Выберите получателей SMS</translation>
     </message>
     <message>
-        <location filename="../ui/messageflow.cpp" line="83"/>
+        <location filename="../ui/messageflow.cpp" line="86"/>
         <source>Message has sended</source>
         <translation>SMS отправлено</translation>
     </message>
     <message>
-        <location filename="../ui/registration.cpp" line="70"/>
+        <location filename="../ui/registration.cpp" line="74"/>
         <source>Your card number is %1 and pin is %2.</source>
         <translation>Номер вашей карты %1, PIN-код %2.</translation>
     </message>
     <message>
-        <location filename="../ui/registration.cpp" line="76"/>
+        <location filename="../ui/registration.cpp" line="80"/>
         <source>Cannot get card number and pin for telephone number %1:.</source>
         <translation>Не удалось получить номер карты и PIN-код для номера телефона %1.</translation>
     </message>
     <message>
-        <location filename="../ui/registration.cpp" line="79"/>
+        <location filename="../ui/registration.cpp" line="84"/>
         <source>Done</source>
         <comment>failure box</comment>
         <extracomment>The one button of the box that reports a refused card request.</extracomment>
@@ -532,7 +532,7 @@ p, li { white-space: pre-wrap; }
         <translation>SMS доставлено</translation>
     </message>
     <message>
-        <location filename="../ui/messageflow.cpp" line="76"/>
+        <location filename="../ui/messageflow.cpp" line="79"/>
         <location filename="../ui/serviceoutcomes.cpp" line="52"/>
         <source>Sms sending error.</source>
         <translation>Ошибка отправки SMS.</translation>
@@ -563,24 +563,24 @@ p, li { white-space: pre-wrap; }
         <translation>Ваш счёт заблокирован.</translation>
     </message>
     <message>
-        <location filename="../ui/settingspages.cpp" line="57"/>
+        <location filename="../ui/settingspages.cpp" line="58"/>
         <source>Saved</source>
         <translation>Сохранено</translation>
     </message>
     <message>
-        <location filename="../ui/settingspages.cpp" line="57"/>
+        <location filename="../ui/settingspages.cpp" line="58"/>
         <source>Settings is not saved. Try once again.</source>
         <translation>Настройки не сохранены. Попробуйте ещё раз.</translation>
     </message>
     <message>
-        <location filename="../ui/callflow.cpp" line="150"/>
-        <location filename="../ui/callflow.cpp" line="295"/>
-        <location filename="../ui/settingspages.cpp" line="222"/>
+        <location filename="../ui/callflow.cpp" line="148"/>
+        <location filename="../ui/callflow.cpp" line="304"/>
+        <location filename="../ui/settingspages.cpp" line="221"/>
         <source>Network or method of connection isn&apos;t selected</source>
         <translation>Не выбраны сеть или способ соединения</translation>
     </message>
     <message>
-        <location filename="../ui/settingspages.cpp" line="313"/>
+        <location filename="../ui/settingspages.cpp" line="310"/>
         <source>Improper information</source>
         <translation>Неверные данные</translation>
     </message>
@@ -590,22 +590,22 @@ p, li { white-space: pre-wrap; }
         <translation>Нет виртуальной карты. Введите её на странице «Виртуальная карта».</translation>
     </message>
     <message>
-        <location filename="../ui/settingspages.cpp" line="257"/>
+        <location filename="../ui/settingspages.cpp" line="254"/>
         <source>SIP: connecting...</source>
         <translation>SIP: подключение...</translation>
     </message>
     <message>
-        <location filename="../ui/settingspages.cpp" line="260"/>
+        <location filename="../ui/settingspages.cpp" line="257"/>
         <source>SIP: online</source>
         <translation>SIP: в сети</translation>
     </message>
     <message>
-        <location filename="../ui/settingspages.cpp" line="263"/>
+        <location filename="../ui/settingspages.cpp" line="260"/>
         <source>SIP: not registered (wrong card number or PIN)</source>
         <translation>SIP: не зарегистрирован (неверный номер карты или PIN)</translation>
     </message>
     <message>
-        <location filename="../ui/settingspages.cpp" line="266"/>
+        <location filename="../ui/settingspages.cpp" line="263"/>
         <source>SIP: service unreachable</source>
         <translation>SIP: сервис недоступен</translation>
     </message>

@@ -12,6 +12,7 @@
 #include "store/call.h"
 #include "store/contactsmanager.h"
 #include "store/journal.h"
+#include "telephony/callwatch.h"
 #include "telephony/tpsip.h"
 #include "telephony/tptelring.h"
 #include "telephony/tptelsms.h"
@@ -23,6 +24,7 @@
 #include <QDebug>
 
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -73,36 +75,34 @@ void MainWindow::on_callPushButton_clicked()
     }
     returnPage = 5;
 
+    // The journal names the call after the contact with this number, as
+    // written in either place: "+7 916 555-12-35" is "+79165551235".
     contactsManager->loadContacts();
+    const QString plainTyped = Utils::withoutSeparators(typed);
     const ContactEntry *match = nullptr;
-    QString matchedValue;
     for (const ContactEntry &contact : contactsManager->contacts()) {
-        if (contact.mobile == typed) {
+        if ((!plainTyped.isEmpty() && Utils::withoutSeparators(contact.mobile) == plainTyped)
+            || contact.sip.contains(typed)) {
             match = &contact;
-            matchedValue = contact.mobile;
-            break;
-        }
-        if (contact.sip.contains(typed)) {
-            match = &contact;
-            matchedValue = typed;
             break;
         }
     }
 
-    // Recorded before any method is tried, so a refused call is still listed.
+    // Recorded before any method is tried, so a refused call is still listed;
+    // the number as the user typed or picked it.
     Call call;
     if (match) {
         call.setContact(*match);
-        call.setNumber(matchedValue);
     } else {
         const QDateTime now = QDateTime::currentDateTime();
         call.setAbonent(QLatin1String(""));
-        call.setNumber(typed);
         call.setStart(now);
         call.setFinish(now);
     }
+    call.setNumber(typed);
     call.setIncoming(false);
     journal->addBinaryCall(&call);
+    placedRecord = journal->lastAppended();
 
     placeCall();
 }
@@ -185,6 +185,16 @@ void MainWindow::callByGsm(const QString &number)
 
     delete tpTelRing;
     tpTelRing = new TpTelRing(toneString(card, cs, card.pin, n), shown, this);
+    finishOnEnd(tpTelRing->callWatch());
+}
+
+void MainWindow::finishOnEnd(CallWatch *watch)
+{
+    const Journal::Appended record = std::exchange(placedRecord, Journal::Appended());
+    if (!watch || record.offset < 0)
+        return;
+    connect(watch, &CallWatch::ended, this,
+            [this, record] { journal->writeFinish(record, QDateTime::currentDateTime()); });
 }
 
 void MainWindow::sendSms(const QString &number)
@@ -236,10 +246,13 @@ void MainWindow::callBySip(QString sipId)
             return;
         }
         if (sipAccountReady())
-            tpSip->makeMediaCall(sipId);
+            finishOnEnd(tpSip->makeMediaCall(sipId));
         return;
     }
 
+    // A telephone number goes without the separators people write into it.
+    if (Utils::isPhoneNumber(sipId))
+        sipId = Utils::withoutSeparators(sipId);
     if (sipId.startsWith(QLatin1Char('+')))
         sipId.remove(0, 1);
     // An explicit "sip:" address is a SIP user; a bare number is a telephone
@@ -250,7 +263,7 @@ void MainWindow::callBySip(QString sipId)
         sipId += phoneSuffix;
     LogManager::writeLog(QStringLiteral("callBySip() sipId = ") + sipId);
     if (sipAccountReady())
-        tpSip->makeMediaCall(sipId);
+        finishOnEnd(tpSip->makeMediaCall(sipId));
 }
 
 // The account is made when SIP is switched on or at start, both only on line:

@@ -6,33 +6,45 @@
 #include "settings/connectionsettings.h"
 #include "settings/settingsmanager.h"
 #include "store/contactsmanager.h"
-#include "util/listitems.h"
+#include "ui/listroles.h"
 #include "util/utils.h"
 
 #include <QListWidgetItem>
-#include <QStringList>
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace {
 
-QString contactLine(const QString &name, const QString &value)
+// One line of the page and the number or SIP address it stands for.
+struct ContactRow
 {
-    return name + QStringLiteral(" (") + value + QLatin1Char(')');
+    QString line;
+    QString value;
+};
+
+ContactRow contactRow(const QString &name, const QString &value)
+{
+    return {name + QStringLiteral(" (") + value + QLatin1Char(')'), value};
 }
 
 // Shows the lines in ascending locale-aware order, the order of
-// QListWidget::sortItems. Sorting the strings before they become items
-// spares the item comparison's QVariant conversions, which made a search
-// keystroke over ten thousand lines several times slower.
-void showLines(QListWidget *list, QStringList lines)
+// QListWidget::sortItems. Sorting the rows before they become items spares
+// the item comparison's QVariant conversions, which made a search keystroke
+// over ten thousand lines several times slower.
+void showRows(QListWidget *list, std::vector<ContactRow> rows)
 {
-    std::sort(lines.begin(), lines.end(), [](const QString &a, const QString &b) {
-        return QString::localeAwareCompare(a, b) < 0;
+    std::sort(rows.begin(), rows.end(), [](const ContactRow &a, const ContactRow &b) {
+        return QString::localeAwareCompare(a.line, b.line) < 0;
     });
     list->setUpdatesEnabled(false);
     list->clear();
-    list->addItems(lines);
+    for (const ContactRow &row : rows) {
+        auto *item = new QListWidgetItem(row.line);
+        item->setData(ListRole::number, row.value);
+        list->addItem(item);
+    }
     list->setUpdatesEnabled(true);
 }
 
@@ -42,33 +54,33 @@ void MainWindow::fillContactsList()
 {
     contactsManager->loadContacts();
     const bool withSip = settingsManager->getConnectionSettings()->sip;
-    QStringList lines;
+    std::vector<ContactRow> rows;
     for (const ContactEntry &contact : contactsManager->contacts()) {
         for (const QString &tel : contact.tel)
-            lines << contactLine(contact.name, tel);
+            rows.push_back(contactRow(contact.name, tel));
         if (!withSip)
             continue;
         for (const QString &sip : contact.sip) {
             if (!sip.isEmpty())
-                lines << contactLine(contact.name, sip);
+                rows.push_back(contactRow(contact.name, sip));
         }
     }
-    showLines(ui->contactsListWidget, lines);
+    showRows(ui->contactsListWidget, std::move(rows));
 }
 
 void MainWindow::on_searchEdit_textEdited(const QString &text)
 {
     // Follows the SIP box as it stands on the connection page, saved or not.
     const bool sipLines = ui->sipCheckBox->isChecked();
-    QStringList lines;
+    std::vector<ContactRow> rows;
     for (const ContactEntry &contact : contactsManager->contacts()) {
         for (const QString &value : sipLines ? contact.sip : contact.tel) {
-            const QString line = contactLine(contact.name, value);
-            if (line.startsWith(text, Qt::CaseInsensitive))
-                lines << line;
+            ContactRow row = contactRow(contact.name, value);
+            if (row.line.startsWith(text, Qt::CaseInsensitive))
+                rows.push_back(std::move(row));
         }
     }
-    showLines(ui->contactsListWidget, lines);
+    showRows(ui->contactsListWidget, std::move(rows));
 }
 
 void MainWindow::on_pushButton_clicked()
@@ -92,20 +104,20 @@ void MainWindow::on_callFromContactsButton_clicked()
     const QList<QListWidgetItem *> selected = ui->contactsListWidget->selectedItems();
     if (selected.isEmpty())
         return;
-    const QString line = selected.first()->text();
+    const QListWidgetItem *row = selected.first();
 
     if (returnPage == 16) {
-        if (!ui->smsContactListWidget->findItems(line, Qt::MatchExactly).isEmpty()) {
+        if (!ui->smsContactListWidget->findItems(row->text(), Qt::MatchExactly).isEmpty()) {
             Utils::showNotice(tr("The same contact already exist in the list"), 0);
             return;
         }
-        ui->smsContactListWidget->addItem(line);
+        ui->smsContactListWidget->addItem(row->clone());
         ui->receiversButton->setText(QString::number(ui->smsContactListWidget->count()));
         Utils::showNotice(tr("Contact was added"), 0);
         return;
     }
 
-    ui->telNumLineEdit->setText(getNumberFromItem(line));
+    ui->telNumLineEdit->setText(row->data(ListRole::number).toString());
     emit MySignal(5);
 }
 

@@ -3,17 +3,21 @@
 #include "ui_mainwindow.h"
 
 #include "store/journal.h"
-#include "util/listitems.h"
+#include "ui/listroles.h"
 #include "util/utils.h"
 
 #include <QListWidgetItem>
 
 void MainWindow::fillJournalList()
 {
-    const QStringList lines = journal->getCallsAsStrList();
+    const QVector<JournalEntry> calls = journal->getCalls();
     ui->journalListWidget->setUpdatesEnabled(false);
     ui->journalListWidget->clear();
-    ui->journalListWidget->addItems(lines);
+    for (const JournalEntry &call : calls) {
+        auto *item = new QListWidgetItem(call.line);
+        item->setData(ListRole::call, QVariant::fromValue(call));
+        ui->journalListWidget->addItem(item);
+    }
     ui->journalListWidget->setUpdatesEnabled(true);
 }
 
@@ -36,15 +40,17 @@ void MainWindow::on_journalListWidget_doubleClicked(const QModelIndex &)
     const QList<QListWidgetItem *> selected = ui->journalListWidget->selectedItems();
     if (selected.isEmpty())
         return;
-    const QString line = selected.first()->text();
-    QString name = getNameFromItem(line);
-    if (name.isEmpty())
-        name = tr("noname");
-    Utils::showNotice(tr("Contact name") + QStringLiteral(": ") + name + QLatin1Char('\n')
-                          + tr("number") + QStringLiteral(": ") + getNumberFromItem(line)
-                          + QLatin1Char('\n') + tr("time") + QStringLiteral(": ")
-                          + getTimeFromItem(line),
-                      0);
+    const JournalEntry call = selected.first()->data(ListRole::call).value<JournalEntry>();
+    const QString name = call.abonent.isEmpty() ? tr("noname") : call.abonent;
+    // The start stands three blanks after its colon, as it always has.
+    QString details = tr("Contact name") + QStringLiteral(": ") + name + QLatin1Char('\n') + tr("number")
+            + QStringLiteral(": ") + call.number + QLatin1Char('\n') + tr("time") + QStringLiteral(":   ")
+            + call.shownStart;
+    if (const qint64 seconds = call.durationSecs()) {
+        details += QLatin1Char('\n') + tr("Duration") + QStringLiteral(": ") + QString::number(seconds / 60)
+                + QLatin1Char(':') + QStringLiteral("%1").arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    }
+    Utils::showNotice(details, 0);
 }
 
 void MainWindow::on_callFromJournalButton_clicked()
@@ -52,6 +58,6 @@ void MainWindow::on_callFromJournalButton_clicked()
     const QList<QListWidgetItem *> selected = ui->journalListWidget->selectedItems();
     if (selected.isEmpty())
         return;
-    ui->telNumLineEdit->setText(getNumberFromItem(selected.first()->text()));
+    ui->telNumLineEdit->setText(selected.first()->data(ListRole::call).value<JournalEntry>().number);
     emit MySignal(5);
 }

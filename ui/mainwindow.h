@@ -2,6 +2,7 @@
 #define MAINWINDOW_H
 
 #include "net/operatorendpoints.h"
+#include "store/journal.h"
 
 #include <QMainWindow>
 #include <QModelIndex>
@@ -15,7 +16,7 @@ class QTranslator;
 class ContactsManager;
 class SettingsManager;
 class NetworkManager;
-class Journal;
+class CallWatch;
 class TpTelRing;
 class TpTelSms;
 class TpSip;
@@ -142,6 +143,9 @@ private:
     QString getSmsAccessNumber();
     bool sipAccountReady();
     void setCallbackPending(bool pending);
+    // The journal record of the call the user placed gets the call's end as
+    // its finish, when the call is dialled.
+    void finishOnEnd(CallWatch *watch);
     // Balance (balanceflow.cpp).
     void callBalanceByGsm();
     void sendBalanceSms();
@@ -174,6 +178,8 @@ private:
     SettingsManager *settingsManager = nullptr;
     NetworkManager *networkManager = nullptr;
     Journal *journal = nullptr;
+    // The record of the last call placed from the call page, until it is dialled.
+    Journal::Appended placedRecord;
     TpTelRing *tpTelRing = nullptr;
     TpTelSms *tpTelSms = nullptr;
     TpSip *tpSip = nullptr;

@@ -5,7 +5,7 @@
 #include "net/networkmanager.h"
 #include "settings/settingsmanager.h"
 #include "settings/virtualcardsettings.h"
-#include "util/listitems.h"
+#include "ui/listroles.h"
 #include "util/utils.h"
 
 #include <QListWidgetItem>
@@ -24,13 +24,16 @@ void MainWindow::on_addPhonePushButton_clicked()
         Utils::showNotice(tr("Incorrect phone number."), 0);
         return;
     }
-    // The "+" stays in the line; it is dropped only when the message is sent.
+    // The number is the typed text as it is, "+" and separators too: they
+    // are dropped only when the message is sent.
     const QString line = QLatin1Char('(') + typed + QLatin1Char(')');
     if (!ui->smsContactListWidget->findItems(line, Qt::MatchExactly).isEmpty()) {
         Utils::showNotice(tr("The same contact already exist in the list"), 0);
         return;
     }
-    ui->smsContactListWidget->addItem(line);
+    auto *item = new QListWidgetItem(line);
+    item->setData(ListRole::number, typed);
+    ui->smsContactListWidget->addItem(item);
     ui->receiversButton->setText(QString::number(ui->smsContactListWidget->count()));
     ui->smsReceiverLineEdit->clear();
     Utils::showNotice(tr("Phone number was added."), 0);
@@ -61,8 +64,8 @@ void MainWindow::on_smsSendButton_clicked()
 
     QStringList receivers;
     for (int row = 0; row < count; ++row) {
-        const QString line = ui->smsContactListWidget->item(row)->text();
-        receivers << Utils::removeForeignPrefix(Utils::removePlus(getNumberFromItem(line)));
+        const QString number = ui->smsContactListWidget->item(row)->data(ListRole::number).toString();
+        receivers << Utils::removeForeignPrefix(Utils::removePlus(Utils::withoutSeparators(number)));
     }
 
     if (cardMissing())

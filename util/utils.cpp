@@ -5,6 +5,18 @@
 namespace {
 const QString allowedDigits = QStringLiteral("0123456789");
 const QString foreignPrefix = QStringLiteral("10");
+const QString separators = QStringLiteral("-.()/");
+}
+
+QString Utils::withoutSeparators(const QString &telNum)
+{
+    QString plain;
+    plain.reserve(telNum.size());
+    for (const QChar c : telNum) {
+        if (!c.isSpace() && !separators.contains(c))
+            plain += c;
+    }
+    return plain;
 }
 
 QString Utils::removePlus(QString telNum)
@@ -20,9 +32,8 @@ QString Utils::removePlus(QString telNum)
 bool Utils::isPhoneNumber(QString telNum)
 {
     qDebug() << "telNum = " << telNum;
-    if (telNum.isEmpty())
-        return false;
-    telNum = telNum.trimmed();
+    // Numbers come as address books hold them, "+7 (916) 555-12-34".
+    telNum = withoutSeparators(telNum);
     if (telNum.isEmpty())
         return false;
     telNum = removePlus(telNum);
@@ -38,10 +49,10 @@ bool Utils::isPhoneNumber(QString telNum)
 QString Utils::toDiallingForm(QString telNum, bool foreign)
 {
     qDebug() << "telNum = " << telNum;
-    // Blanks between the "+" and the digits ("+ 7916...") are dropped as the
-    // user plainly meant the number; a second "+" behind them ("+ +7916...")
-    // would survive isPhoneNumber's own removePlus: not acceptable.
-    telNum = removePlus(telNum).trimmed();
+    // Blanks and the other separators go first ("+ 7916...", "+7 (916) 555-12-34");
+    // a second "+" behind them ("+ +7916...") would survive isPhoneNumber's
+    // own removePlus: not acceptable.
+    telNum = removePlus(withoutSeparators(telNum));
     if (!isPhoneNumber(telNum) || telNum.startsWith(QLatin1Char('+')))
         return QStringLiteral("0");
     if (foreign && !telNum.startsWith(foreignPrefix)) {

@@ -11,6 +11,10 @@ class Utils : public QObject
     Q_OBJECT
 public:
     // Number rules (utils.cpp).
+    // The number without what people write between its digits: blanks, "-",
+    // ".", "(", ")" and "/". A "+" and any other character stay, for the rules
+    // below to judge.
+    static QString withoutSeparators(const QString &telNum);
     static QString removePlus(QString telNum);
     static bool isPhoneNumber(QString telNum);
     static QString toDiallingForm(QString telNum, bool foreign);

@@ -1,6 +1,7 @@
 // The SIP account through mission-control, telepathy-rakia and SIPp on loopback
 // (zelvit-env --handset --real-sip); the registrar knows card 1000200030, password 8sEcret1.
 #include "net/operatorendpoints.h"
+#include "store/journal.h"
 #include "tests/support/sippeer.h"
 #include "tests/support/telepathysim.h"
 #include "tests/support/testfiles.h"
@@ -97,8 +98,14 @@ private slots:
         QCOMPARE(invite.firstLine(), "INVITE " + callee + " SIP/2.0");
         QCOMPARE(invite.header("To"), "<" + callee + ">");
         QTRY_COMPARE(TelepathySim::handledCalls().value(0).value(3), QString("active"));
+        QTest::qWait(1000);
         QVERIFY(TelepathySim::hangUp());
         QTRY_VERIFY(!SipPeer::received("BYE ").isEmpty());
+        // Its journal record was written with finish = start: now it holds the call's end.
+        QTRY_VERIFY(Journal().getCalls().value(0).durationSecs() > 0);
+        const JournalEntry call = Journal().getCalls().first();
+        const qint64 held = call.start.toDateTime().msecsTo(call.finish.toDateTime());
+        QVERIFY2(held >= 1000 && held < 60000, qPrintable(QString::number(held)));
     }
 };
 

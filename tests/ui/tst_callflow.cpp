@@ -4,6 +4,7 @@
 
 #include "store/journal.h"
 #include "telephony/tpsip.h"
+#include "ui/listroles.h"
 
 namespace {
 const FlowSettings card;
@@ -80,6 +81,9 @@ private slots:
             << Flow{home, "+79160000000", "", tone("79160000000"), "", "dtmfNumber = +78005550000p03****"};
         QTest::newRow("tone in national roaming") << Flow{"natRoum", "79160000001", "", tone("79160000001", "01")};
         QTest::newRow("tone, foreign box") << Flow{home + " foreign", "37250000000", "", tone("1037250000000")};
+        // Numbers as address books hold them were refused.
+        QTest::newRow("tone, number as written") << Flow{home, "+7 (916) 555-12-34", "", tone("79165551234")};
+        QTest::newRow("SIP number as written") << Flow{"sip", "+7 916 555-12-35", "", sipCall("79165551235")};
         QTest::newRow("text abroad") << Flow{"intRoum intRoumSms", "+79160000000", calledBack,
             "sms:CB 79031234567 79160000000 " + card.pin, "", "message = CB 79031234567 79160000000 ****"};
         QTest::newRow("web callback") << Flow{homeWeb, "+79160000000", calledBack, webCall("79160000000")};
@@ -157,6 +161,26 @@ private slots:
         QVERIFY(TestFiles::activityLog().contains(row.masked.toLatin1()));
     }
 
+    // Every call was journalled with finish = start: no length to check against the charges.
+    void toneCallHungUpRecordsItsDuration()
+    {
+        open(situation(home));
+        const int handled = TelepathySim::handledCalls().size();
+        call("+79160000077");
+        QTRY_COMPARE(TelepathySim::handledCalls().size(), handled + 1);
+        QTest::qWait(2000);
+        QVERIFY(TelepathySim::hangUp());
+        QTRY_VERIFY(Journal().getCalls().value(0).durationSecs() > 0);
+        const JournalEntry entry = Journal().getCalls().first();
+        const qint64 held = entry.start.toDateTime().msecsTo(entry.finish.toDateTime());
+        QVERIFY2(held >= 2000 && held < 60000, qPrintable(QString::number(held)));
+        click("journalButton");
+        selectLine("journalListWidget", 0);
+        emit list("journalListWidget")->doubleClicked(line("journalListWidget", 0));
+        QVERIFY2(QRegularExpression("\nDuration: 0:\\d\\d\\z").match(notices().value(0)).hasMatch(),
+                 qPrintable(notices().value(0)));
+    }
+
     // A second tap while the operator has the order must not order (and bill) again.
     void webCallbackOrdersOnceUntilItsOutcome_data()
     {
@@ -208,7 +232,8 @@ private slots:
         type("telNumLineEdit", "79160000002");
         find<QTextEdit>("smsTextEdit")->setPlainText("Hello");
         QAbstractItemModel *receivers = list("smsContactListWidget")->model();
-        QVERIFY(receivers->insertRow(0) && receivers->setData(receivers->index(0, 0), "(79160000002)"));
+        QVERIFY(receivers->insertRow(0) && receivers->setData(receivers->index(0, 0), "(79160000002)")
+                && receivers->setData(receivers->index(0, 0), "79160000002", ListRole::number));
         click(flow);
         QCOMPARE(notices(), QStringList{"There is no virtual card. Enter it on the Virtual card page."});
         QCOMPARE(page(), 10);
@@ -278,14 +303,14 @@ private slots:
 
     void receiversAreListedOncePerLineAndDeletedWhenSelected()
     {
-        for (const char *typed : {" +79160000000 ", "+79160000000", "79160000000", "7916-000000"})
+        for (const char *typed : {" +79160000000 ", "+79160000000", "79160000000", "7916+000000"})
             addReceiver(typed);
         QCOMPARE(receivers(), (QStringList{"(+79160000000)", "(79160000000)"}));
         QCOMPARE(text("receiversButton"), "2");
         QCOMPARE(notices(), (QStringList{"Phone number was added.", "The same contact already exist in the list",
                                          "Phone number was added.", "Incorrect phone number."}));
         // A refused number stays in the field for correction.
-        QCOMPARE(text("smsReceiverLineEdit"), "7916-000000");
+        QCOMPARE(text("smsReceiverLineEdit"), "7916+000000");
         click("smsContactsDeleteButton");
         QCOMPARE(receivers().size(), 2);
         selectLine("smsContactListWidget", 0);
@@ -327,14 +352,14 @@ private slots:
 
     void sendPostsNumbersWithoutPrefixesAndClears()
     {
-        for (const char *typed : {"+79160000000", "1037250000000", "79101000000"})
+        for (const char *typed : {"+79160000000", "1037250000000", "79101000000", "+7 (916) 555-12-34"})
             addReceiver(typed);
         QVERIFY(HandsetSim::clearNotices());
         const QString text = QString(255, QChar(0x0436));
         send("  " + text + "\n");
         QCOMPARE(notices(), QStringList{"Message has sended"});
         QCOMPARE(page(), 0);
-        expectSeen({message("37255512345", "79160000000-37250000000-79101000000", text)});
+        expectSeen({message("37255512345", "79160000000-37250000000-79101000000-79165551234", text)});
         QTRY_COMPARE(boxes->boxTexts, QStringList{"Message delivered"});
         QVERIFY(receivers().isEmpty() && find<QTextEdit>("smsTextEdit")->toPlainText().isEmpty());
         QCOMPARE(this->text("receiversButton"), "0");

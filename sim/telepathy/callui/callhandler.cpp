@@ -73,6 +73,11 @@ void CallHandler::HangUp()
 {
     for (CallDriver *call : calls)
         call->hangUp();
+    // A StreamedMedia call has no hang-up of its own: closing its channel ends it.
+    for (const Tp::ChannelPtr &channel : qAsConst(held)) {
+        if (channel->channelType() == TP_QT_IFACE_CHANNEL_TYPE_STREAMED_MEDIA && channel->isValid())
+            channel->requestClose();
+    }
 }
 
 QList<QStringList> CallHandler::HandledChannels() const

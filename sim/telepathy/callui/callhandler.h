@@ -34,7 +34,8 @@ public slots:
     // for a Call1 channel its last call state ("active", "ended", ...).
     Q_SCRIPTABLE QList<QStringList> HandledChannels() const;
     Q_SCRIPTABLE void Clear();
-    // Hangs up every Call1 call that was handled.
+    // Ends every call that was handled: Call1 calls are hung up,
+    // StreamedMedia channels closed.
     Q_SCRIPTABLE void HangUp();
 
 private:

@@ -179,12 +179,29 @@ Tp::BaseChannelPtr SimConnection::newChannel(const QVariantMap &request, Tp::DBu
         channel = newTextChannel(handle, targetId);
     } else if (channelType == callType) {
         channel = Tp::BaseChannel::create(this, channelType, Tp::HandleTypeContact, handle);
+        ChannelRecorder *events = recorder;
+        const QString manager = cmName();
         if (channelType == TP_QT_IFACE_CHANNEL_TYPE_CALL) {
-            // An audio call without media: enough for dispatching and for a handler to accept it.
+            // An audio call without media: enough for dispatching, for a handler
+            // to accept it (active) and to hang it up (ended).
             auto call = Tp::BaseChannelCallType::create(channel.data(), false, 0, true, false,
                                                         QStringLiteral("audio"), QString());
+            Tp::BaseChannelCallType *type = call.data();
+            const uint self = selfHandle();
+            type->setAcceptCallback([type, self](Tp::DBusError *) {
+                type->setCallState(Tp::CallStateActive, 0,
+                                   Tp::CallStateReason{self, Tp::CallStateChangeReasonUserRequested, {}, {}}, {});
+            });
+            type->setHangupCallback([type, self, events, manager, targetId](uint reason, const QString &,
+                                                                            const QString &, Tp::DBusError *) {
+                events->event(QStringLiteral("hang-up %1 %2").arg(manager, targetId));
+                type->setCallState(Tp::CallStateEnded, 0, Tp::CallStateReason{self, reason, {}, {}}, {});
+            });
             channel->plugInterface(Tp::AbstractChannelInterfacePtr::dynamicCast(call));
         }
+        connect(channel.data(), &Tp::BaseChannel::closed, events, [events, manager, targetId] {
+            events->event(QStringLiteral("channel-closed %1 %2").arg(manager, targetId));
+        });
     } else {
         error->set(TP_QT_ERROR_NOT_IMPLEMENTED, QStringLiteral("unsupported channel type"));
         return Tp::BaseChannelPtr();
