@@ -1,5 +1,5 @@
-# Platform status, notices and connectivity: on the simulated handset's private
-# system bus, and with no bus at all.
-zelvit_add_test(tst_platformbus SOURCES integration/tst_platformbus.cpp ENV --handset TIMEOUT 60)
-add_dependencies(tst_platformbus zelvit-handset-sim)
-zelvit_add_test(tst_platformnobus SOURCES integration/tst_platformnobus.cpp TIMEOUT 30)
+# Connectivity on the simulated handset's private system bus, and the platform
+# services with no bus at all; the classes live in the tst_operator program.
+zelvit_add_test_run(tst_platform tst_operator ENV --handset
+                    SET ZELVIT_TEST_CLASS=PlatformOnHandsetBus TIMEOUT 60)
+zelvit_add_test_run(tst_platform_nobus tst_operator SET ZELVIT_TEST_CLASS=PlatformWithoutBus TIMEOUT 30)

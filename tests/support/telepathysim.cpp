@@ -100,6 +100,11 @@ bool failNextChannelRequest(const QString &errorName, const QString &errorMessag
     return callSim("FailNextChannelRequest", {errorName, errorMessage}).isValid();
 }
 
+bool delayNextChannelRequest(uint milliseconds)
+{
+    return callSim("DelayNextChannelRequest", {milliseconds}).isValid();
+}
+
 QList<QStringList> handledCalls()
 {
     return listOf(callUi("HandledChannels"));

@@ -24,6 +24,8 @@ QList<QStringList> advertisedCapabilities();
 bool clear();
 // The next channel request, of either manager, fails with this Telepathy error.
 bool failNextChannelRequest(const QString &errorName, const QString &errorMessage);
+// The next channel request is answered only after this many milliseconds.
+bool delayNextChannelRequest(uint milliseconds);
 
 // The calls the call UI stand-in (zelvit-tp-callui) handled: account path,
 // channel type, target, and the Call1 call state ("active", "ended", ...).

@@ -9,11 +9,10 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QStackedWidget>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
-#include <QStackedWidget>
 #include <QtTest>
-#include <QVariant>
 
 void watchConnectivity(QObject *owner)
 {
@@ -35,13 +34,9 @@ void storeCard(const QString &cardNumber, const QString &pin, const QString &tel
 
 void FlowSettings::save() const
 {
-    PrivateFiles::ensureDirectory(PrivateFiles::settingsDir());
+    storeCard(cardNumber, pin, telephoneNumber);
     SettingsManager settings;
-    VirtualCardSettings *card = settings.getVirtualCardSettings();
-    card->cardNumber = cardNumber;
-    card->pin = pin;
-    card->telephoneNumber = telephoneNumber;
-    card->accessNumber = accessNumber;
+    settings.getVirtualCardSettings()->accessNumber = accessNumber;
     ConnectionSettings *cs = settings.getConnectionSettings();
     cs->homeNet = homeNet;
     cs->homeNetTone = homeNetTone;
@@ -66,14 +61,6 @@ void ModalAnswerer::then(Handler handler)
     handlers << handler;
 }
 
-// The text as the box shows it: markup that a rich-text box renders is not seen.
-static QString shownText(const QMessageBox *box)
-{
-    const bool rich = box->textFormat() == Qt::RichText
-        || (box->textFormat() == Qt::AutoText && Qt::mightBeRichText(box->text()));
-    return rich ? QTextDocumentFragment::fromHtml(box->text()).toPlainText() : box->text();
-}
-
 void ModalAnswerer::poll()
 {
     QWidget *modal = QApplication::activeModalWidget();
@@ -83,13 +70,16 @@ void ModalAnswerer::poll()
     modal->setProperty("zelvitAnswered", true);
     ++dialogsSeen;
     auto *box = qobject_cast<QMessageBox *>(modal);
-    if (box)
-        boxTexts << shownText(box);
-    if (!handlers.isEmpty()) {
+    // The text as the box shows it: markup that a rich-text box renders is not seen.
+    if (box && (box->textFormat() == Qt::RichText
+                || (box->textFormat() == Qt::AutoText && Qt::mightBeRichText(box->text()))))
+        boxTexts << QTextDocumentFragment::fromHtml(box->text()).toPlainText();
+    else if (box)
+        boxTexts << box->text();
+    if (!handlers.isEmpty())
         handlers.takeFirst()(modal);
-    } else if (box && !box->buttons().isEmpty()) {
+    else if (box && !box->buttons().isEmpty())
         box->buttons().first()->click();
-    }
 }
 
 int currentPage(QWidget *window)

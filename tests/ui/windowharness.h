@@ -1,25 +1,22 @@
 #ifndef WINDOWHARNESS_H
 #define WINDOWHARNESS_H
 
-#include <QObject>
-#include <QString>
 #include <QStringList>
 #include <QTimer>
+#include <QWidget>
 
 #include <functional>
 
-#include <QWidget>
-
-// Before the first window: closed test windows must not end the test's event
-// loops, and the connectivity flag follows the simulated handset, which starts
-// on line. The watcher lives as long as owner.
+// Before the first window: closed windows must not end the test's event loops,
+// and the connectivity flag follows the simulated handset (on line at start).
+// The watcher lives as long as owner.
 void watchConnectivity(QObject *owner);
 
 // Writes the card record the window finds at start (empty fields stay empty).
 void storeCard(const QString &cardNumber, const QString &pin, const QString &telephoneNumber);
 
-// What the flow tests store before the window is built: a complete card
-// (so no registration dialog runs) and the connection choice of the test.
+// A complete card (so no registration dialog runs) and the connection choices,
+// stored before the window is built.
 struct FlowSettings
 {
     QString cardNumber = QStringLiteral("5550001111");
@@ -39,9 +36,8 @@ struct FlowSettings
 };
 
 // Answers modal dialogs while a test (or a constructor) waits in their event
-// loop. Each modal widget seen for the first time goes to the next handler in
-// the queue; message boxes left without a handler are answered with their
-// only button. The texts of all message boxes are kept as they are shown.
+// loop: each new modal widget goes to the next handler queued; message boxes
+// without one are answered with their only button. Box texts are kept as shown.
 class ModalAnswerer : public QObject
 {
     Q_OBJECT

@@ -1,0 +1,605 @@
+// The window's pages: start and registration against the card portal, where
+// every button leads, both languages, the look on the handset's 800x480
+// screen, and the settings pages.
+#include "tests/ui/windowfixture.h"
+
+#include "settings/connectionsettings.h"
+#include "settings/contactssettings.h"
+#include "settings/languagesettings.h"
+#include "settings/settingsmanager.h"
+#include "settings/virtualcardsettings.h"
+#include "telephony/tpsip.h"
+
+#include <QDBusArgument>
+
+#include <cmath>
+
+namespace {
+
+// Clicks the dialog's button with this text; an empty text presses Escape.
+ModalAnswerer::Handler press(const QString &text)
+{
+    return [text](QWidget *dialog) {
+        if (text.isEmpty())
+            return QTest::keyClick(dialog, Qt::Key_Escape);
+        for (QPushButton *button : dialog->findChildren<QPushButton *>()) {
+            if (button->text() == text)
+                return button->click();
+        }
+        QFAIL(qPrintable(text));
+    };
+}
+
+const QByteArray issued = "<status>Success</status><num>1000200099</num><pin>80468024</pin>";
+const char *cardFields = "cardNumLineEdit pinLineEdit telephoneNumLineEdit accessTelephoneNumLineEdit";
+const QString translations = qEnvironmentVariable("ZELVIT_BIN_DIR") + "/translations";
+
+// The texts on any page that are not in the language: a Russian text holds a Cyrillic
+// letter, an English one none (numbers, names like "SMS" and languages are both).
+QString untranslated(QWidget *window, bool russian)
+{
+    const QRegularExpression cyrillic("[А-яЁё]"), name("^([^a-zа-я]*|GPRS/EDGE/Wi-Fi|English|Русский)$");
+    QStringList found;
+    for (QWidget *w : widget<QWidget>(window, "stackedWidget")->findChildren<QWidget *>()) {
+        const QString text = w->property("text").toString();
+        if (!qobject_cast<QLineEdit *>(w) && !name.match(text).hasMatch() && text.contains(cyrillic) != russian)
+            found << w->objectName() + ": " + text;
+    }
+    return found.join("; ");
+}
+
+double luminance(QRgb rgb)
+{
+    auto channel = [](int value) {
+        const double c = value / 255.0;
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(qRed(rgb)) + 0.7152 * channel(qGreen(rgb)) + 0.0722 * channel(qBlue(rgb));
+}
+
+// The widget as drawn, from the window so that what shows through counts: its background
+// is the colour of its corner, its text the pixel that stands out most (WCAG contrast).
+double renderedContrast(QWidget *widget, QRgb *background)
+{
+    const QImage image = widget->window()->grab({widget->mapTo(widget->window(), QPoint()), widget->size()}).toImage();
+    *background = image.pixel(1, 1);
+    const double corner = luminance(*background);
+    double best = 1;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const double l = luminance(image.pixel(x, y));
+            best = std::max(best, (std::max(l, corner) + 0.05) / (std::min(l, corner) + 0.05));
+        }
+    }
+    return best;
+}
+
+}
+
+class WindowPagesTest : public WindowFixture
+{
+    Q_OBJECT
+
+public:
+    WindowPagesTest() : WindowFixture(false) {}
+
+private:
+    // The window as main builds it, the dialogs of its start answered in turn.
+    void start(const QList<ModalAnswerer::Handler> &answers)
+    {
+        for (const ModalAnswerer::Handler &answer : answers)
+            boxes->then(answer);
+        window.reset(new MainWindow(nullptr, operatorSim.endpoints()));
+    }
+
+    // The texts of the named fields, joined by "|".
+    QString fields(const QString &names)
+    {
+        QStringList texts;
+        for (const QString &name : names.split(' '))
+            texts << find<QLineEdit>(name.toLatin1())->text();
+        return texts.join('|');
+    }
+
+    // The widgets shown on the page, once the window is put there.
+    QList<QWidget *> shownOn(int page)
+    {
+        find<QStackedWidget>("stackedWidget")->setCurrentIndex(page);
+        QCoreApplication::processEvents();
+        QList<QWidget *> shown;
+        for (QWidget *w : find<QStackedWidget>("stackedWidget")->widget(page)->findChildren<QWidget *>()) {
+            if (w->isVisible())
+                shown << w;
+        }
+        return shown;
+    }
+
+    void openOnScreen()
+    {
+        open();
+        window->resize(800, 480);
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QCOMPARE(window->size(), QSize(800, 480));
+    }
+
+    // As main does for a user who chose English: the English catalogue mends the source texts.
+    void openSwitchable(QTranslator &translator)
+    {
+        QVERIFY(translator.load("Zelvit_en.qm", translations));
+        QCoreApplication::installTranslator(&translator);
+        open();
+        window->setTranslationsPath(translations);
+        window->setTranslator(&translator);
+    }
+
+private slots:
+    // The card stored (none: the registration offer comes), the answers to the dialogs
+    // ("" is Escape), and the page shown (-1: registration cancelled, main ends with 0).
+    void startPageFollowsCardAndDialogs_data()
+    {
+        QTest::addColumn<QString>("card");
+        QTest::addColumn<QStringList>("answers");
+        QTest::addColumn<int>("expectedPage");
+        QTest::newRow("complete card: main menu") << "1000200030|1234" << QStringList{} << 0;
+        QTest::newRow("no PIN: virtual card page") << "1000200030|" << QStringList{} << 10;
+        QTest::newRow("no card number: virtual card page") << "|1234" << QStringList{} << 10;
+        QTest::newRow("No to the offer: virtual card page") << "" << QStringList{"No"} << 10;
+        QTest::newRow("Escape on the offer: virtual card page") << "" << QStringList{""} << 10;
+        QTest::newRow("Cancel in the number dialog: no window") << "" << QStringList{"Yes", "Cancel"} << -1;
+        QTest::newRow("Escape in the number dialog: no window") << "" << QStringList{"Yes", ""} << -1;
+    }
+
+    void startPageFollowsCardAndDialogs()
+    {
+        QFETCH(QString, card);
+        QFETCH(QStringList, answers);
+        QFETCH(int, expectedPage);
+        if (!card.isEmpty())
+            storeCard(card.section('|', 0, 0), card.section('|', 1), "79160000001");
+        QList<ModalAnswerer::Handler> handlers;
+        for (const QString &answer : answers)
+            handlers << press(answer);
+        start(handlers);
+        QCOMPARE(boxes->dialogsSeen, answers.size());
+        QCOMPARE(window->isRegistrationCancelled(), expectedPage < 0);
+        if (expectedPage < 0) {
+            QVERIFY(!window->isVisible());
+            QVERIFY(!QFile::exists(TestFiles::settingsFile("vcSettings.bin")));
+            // A request of the test's own is the first the portal sees: the window sent none.
+            const OperatorEndpoints at = operatorSim.endpoints();
+            QNetworkAccessManager probe;
+            std::unique_ptr<QNetworkReply> reply(probe.get(QNetworkRequest(at.portalHost + ':' + at.portalPort)));
+            return expectSeen({"web:none"});
+        }
+        QCOMPARE(page(), expectedPage);
+        // With no card yet the access number is the operator's, so the card can be saved at once.
+        QCOMPARE(fields(card.isEmpty() ? "accessTelephoneNumLineEdit" : "cardNumLineEdit pinLineEdit"),
+                 card.isEmpty() ? ZELVIT_DEFAULT_ACCESS_NUMBER : card);
+    }
+
+    // Asked from the offer's number dialog or, after "No", from the card page:
+    // one request per tap, the answer in a box and on the card page.
+    void portalAnswerFillsCardPage_data()
+    {
+        QTest::addColumn<bool>("fromCardPage");
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<QString>("box");
+        const QString card = "Your card number is 1000200099 and pin is 80468024.";
+        const QString refused = "Cannot get card number and pin for telephone number %1:.";
+        QTest::newRow("dialog, issued") << false << issued << card;
+        // Markup in a reply is shown as it came, never rendered.
+        QTest::newRow("dialog, markup in the card number")
+            << false << QByteArray("<status>Success</status><num>&lt;b&gt;1000200099</num><pin>80468024</pin>")
+            << "Your card number is <b>1000200099 and pin is 80468024.";
+        QTest::newRow("dialog, refused: no window") << false << QByteArray("<status>Fail</status>") << refused;
+        QTest::newRow("card page, issued") << true << issued << card;
+        QTest::newRow("card page, refused") << true << QByteArray("<status>Fail</status>") << refused;
+    }
+
+    void portalAnswerFillsCardPage()
+    {
+        QFETCH(bool, fromCardPage);
+        QFETCH(QByteArray, reply);
+        QFETCH(QString, box);
+        const QString typed = " +7 916 000 00 01 <i>";
+        // The card page asks for the number without its outer blanks.
+        const QString asked = fromCardPage ? typed.trimmed() : typed;
+        QVERIFY(operatorSim.answerNext(reply, "portal"));
+        bool emptyGetKeptDialog = fromCardPage;
+        if (fromCardPage) {
+            start({press("No")});
+            type("telephoneNumLineEdit", typed);
+            click("getCardButton");
+            QVERIFY(!find<QPushButton>("getCardButton")->isEnabled());
+            click("getCardButton");
+        } else {
+            start({press("Yes"), [&](QWidget *dialog) {
+                press("Get")(dialog);
+                emptyGetKeptDialog = dialog->isVisible();
+                dialog->findChild<QLineEdit *>()->setText(typed);
+                press("Get")(dialog);
+            }});
+        }
+        window->show();
+        QVERIFY(emptyGetKeptDialog);
+        QTRY_COMPARE(boxes->boxTexts, QStringList{box.arg(asked)});
+        QCOMPARE(seen(), QStringList{"web:portal msisdn=" + asked});
+        const bool refused = box.startsWith("Cannot"), shown = fromCardPage || !refused;
+        QTRY_COMPARE(window->isVisible(), shown);
+        const QString filled = refused ? "||" + typed : box.section(' ', 4, 4) + "|80468024|" + asked;
+        QVERIFY(!shown || fields(cardFields) == filled + "|" ZELVIT_DEFAULT_ACCESS_NUMBER);
+        QVERIFY(!shown || page() == 10);
+        QVERIFY(find<QPushButton>("getCardButton")->isEnabled());
+        QVERIFY(!TestFiles::activityLog().contains("80468024"));
+    }
+
+    void portalAnswerBeforeTheFormIsKept()
+    {
+        QVERIFY(operatorSim.answerNext(issued, "portal"));
+        // The request goes out and its answer arrives while the number dialog is still open.
+        QPointer<QDialog> numberDialog;
+        start({press("Yes"), [&](QWidget *dialog) {
+            numberDialog = qobject_cast<QDialog *>(dialog);
+            QVERIFY(QMetaObject::invokeMethod(dialog, "getClicked", Q_ARG(QString, "79160000001")));
+        }, [&](QWidget *box) {
+            qobject_cast<QMessageBox *>(box)->buttons().first()->click();
+            numberDialog->accept();
+        }});
+        QCOMPARE(boxes->boxTexts, QStringList{"Your card number is 1000200099 and pin is 80468024."});
+        QCOMPARE(page(), 10);
+        QCOMPARE(fields(cardFields), "1000200099|80468024|79160000001|" ZELVIT_DEFAULT_ACCESS_NUMBER);
+    }
+
+    // Steps from the main menu (buttons' object names, or "#N" for a page no button
+    // opens) and the page they lead to. Each button must be on the page shown.
+    void buttonsLeadToTheirPages_data()
+    {
+        const struct { const char *steps; int page; } rows[] = {
+            {"journalButton exitCallButton", 0},
+            {"#2 exitExitButton", 0},
+            {"settingsButton exitJournalButton", 0},
+            {"#4 exitBalanceButton", 0},
+            {"callButton exitSettingsButton", 0},
+            {"infoButton exitInfoButton", 0},
+            {"settingsButton interfaceLngBtn exitInfoButton_2", 0},
+            {"settingsButton connectionBtn exitConnectionSettingsButton", 0},
+            {"callButton pushButton exitContactsButton", 0},
+            {"settingsButton virtualSimBtn exitVirtCardButton", 0},
+            {"settingsButton contactsBtn exitContSettButton", 0},
+            {"#12 gprsCallExitButton", 0},
+            {"#13 gprsErrorCallExitButton", 0},
+            {"smsButton smsEditMainMenuExitButton", 0},
+            {"journalButton backFromJournalButton", 0},
+            {"callButton pushButton_2 backFromJournalButton", 5},
+            {"settingsButton interfaceLngBtn backInfoButton", 3},
+            {"settingsButton connectionBtn backConnSettButton", 3},
+            {"settingsButton virtualSimBtn backVirtCardButton", 3},
+            {"settingsButton contactsBtn backVirtCardButton_2", 3},
+            {"callButton pushButton backContactsButton", 5},
+            {"smsButton receiversButton addContactButton addFromContactListButton backContactsButton", 16},
+            {"callButton pushButton_2 #12 gprsCallBackButton", 5},
+            {"settingsButton interfaceLngBtn #13 gprsErrorCallBackButton", 3},
+            {"smsButton receiversButton smsContactsBackButton", 15},
+            {"smsButton receiversButton addContactButton addChoiceBackButton", 14},
+            {"smsButton receiversButton addContactButton smsButton_2", 15},
+            // Main Menu keeps the page Back returns to.
+            {"settingsButton interfaceLngBtn exitInfoButton_2 #7 backInfoButton", 3},
+        };
+        QTest::addColumn<int>("expectedPage");
+        for (const auto &row : rows)
+            QTest::newRow(row.steps) << row.page;
+    }
+
+    void buttonsLeadToTheirPages()
+    {
+        QFETCH(int, expectedPage);
+        open();
+        auto *pages = find<QStackedWidget>("stackedWidget");
+        for (const QString &step : QString(QTest::currentDataTag()).split(' ')) {
+            if (step.startsWith('#')) {
+                pages->setCurrentIndex(step.mid(1).toInt());
+                continue;
+            }
+            auto *button = window->findChild<QAbstractButton *>(step);
+            QVERIFY2(button && pages->currentWidget()->isAncestorOf(button), qPrintable(step));
+            button->click();
+        }
+        QCOMPARE(page(), expectedPage);
+        QCOMPARE(boxes->dialogsSeen, 0);
+    }
+
+    // At run time every page and Qt's own texts follow the language chosen, texts
+    // the flows wrote are reset, and the choice is saved.
+    void switchingRetranslatesEveryPageAndSaves()
+    {
+        QTranslator translator;
+        openSwitchable(translator);
+        QCOMPARE(untranslated(window.get(), false), QString());
+        find<QLineEdit>("balanceValEdit")->setText("125.50");
+        find<QAbstractButton>("receiversButton")->setText("3");
+        find<QLabel>("callProcessingLabel")->setText("Calling 79160000002");
+        for (const bool russian : {true, false}) {
+            QTest::mouseClick(find<QWidget>(russian ? "russianRadioButton" : "englishRadioButton"), Qt::LeftButton);
+            QTRY_COMPARE(untranslated(window.get(), russian), QString());
+            QCOMPARE(text("balanceValEdit"), russian ? "Загрузка…" : "Loading…");
+            QCOMPARE(QCoreApplication::translate("QLineEdit", "&Copy") == "&Copy", !russian);
+            QCOMPARE(text("receiversButton"), "0");
+            QCOMPARE(text("callProcessingLabel"), QString());
+            const QString info = find<QTextBrowser>("infoTextBrowser")->toPlainText();
+            QVERIFY(info.contains(ZELVIT_WEB_SITE) && info.contains(ZELVIT_VERSION) && !info.contains("%1"));
+            QCOMPARE(notices().last(), russian ? "Сохранено" : "Saved");
+            SettingsManager settings;
+            const LanguageSettings *saved = settings.getLanguageSettings();
+            QVERIFY(saved->russian == russian && saved->english == !russian);
+        }
+    }
+
+    // With Russian in use, a missing catalogue keeps the texts as they are; the choice is still saved.
+    void missingTranslationKeepsTextsAndStillSaves()
+    {
+        QTranslator translator;
+        openSwitchable(translator);
+        QTest::mouseClick(find<QWidget>("russianRadioButton"), Qt::LeftButton);
+        QTRY_COMPARE(untranslated(window.get(), true), QString());
+        QTemporaryDir empty;
+        window->setTranslationsPath(empty.path());
+        QTest::mouseClick(find<QWidget>("englishRadioButton"), Qt::LeftButton);
+        // A language change would be a posted event: all of them are delivered first.
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(untranslated(window.get(), true), QString());
+        QCOMPARE(notices(), (QStringList{"Сохранено", "Сохранено"}));
+        SettingsManager saved;
+        QVERIFY(saved.getLanguageSettings()->english && !saved.getLanguageSettings()->russian);
+    }
+
+    // On the 800x480 screen every page fits in both languages, targets are finger-sized, text is
+    // large enough; the first page's heading band is every page's, and headings and the balance
+    // read at WCAG AA contrast.
+    void everyPageFitsAndReads_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("English") << "";
+        QTest::newRow("Russian") << "Zelvit_ru.qm";
+    }
+
+    void everyPageFitsAndReads()
+    {
+        QFETCH(QString, language);
+        QTranslator translator;
+        QVERIFY(language.isEmpty() || translator.load(language, translations));
+        QCoreApplication::installTranslator(&translator);
+        openOnScreen();
+        QVERIFY(window->minimumSizeHint().width() <= 800 && window->minimumSizeHint().height() <= 480);
+        QWidget *heading = nullptr;
+        QRgb band = 0, background;
+        int headed = 0;
+        for (int page = 0; page < 17; ++page) {
+            for (QWidget *w : shownOn(page)) {
+                const QString text = w->property("text").toString();
+                const QByteArray at = QString("page %1, %2 \"%3\"").arg(page).arg(w->objectName(), text).toUtf8();
+                QStyleOptionButton option;
+                option.initFrom(w);
+                const QRect box = w->style()->subElementRect(qobject_cast<QRadioButton *>(w)
+                    ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator, &option, w);
+                if (!text.isEmpty() || qobject_cast<QLineEdit *>(w)) {
+                    QVERIFY2(QFontInfo(w->font()).pixelSize() >= 16, at);
+                    // Clipped text: narrower than the widget needs for it.
+                    QVERIFY2(w->width() >= w->minimumSizeHint().width(), at);
+                }
+                QVERIFY2(!qobject_cast<QPushButton *>(w) || w->height() >= 56, at);
+                QVERIFY2(!qobject_cast<QLineEdit *>(w) || w->height() >= 48, at);
+                QVERIFY2(!qobject_cast<QAbstractButton *>(w) || qobject_cast<QPushButton *>(w)
+                         || (box.width() >= 32 && box.height() >= 32), at);
+                if (auto *list = qobject_cast<QAbstractItemView *>(w)) {
+                    QVERIFY(list->model()->insertRow(0));
+                    list->model()->setData(list->model()->index(0, 0), "Anna (79160000000)");
+                    QVERIFY2(list->visualRect(list->model()->index(0, 0)).height() >= 48, at);
+                    list->model()->removeRow(0);
+                }
+                if (!w->property("heading").toBool())
+                    continue;
+                ++headed;
+                QVERIFY2(renderedContrast(w, &background) >= 4.5, at);
+                band = heading ? band : background;
+                heading = heading ? heading : w;
+                QCOMPARE(background, band);
+                QCOMPARE(w->height(), heading->height());
+                QCOMPARE(QFontInfo(w->font()).pixelSize(), QFontInfo(heading->font()).pixelSize());
+                QCOMPARE(w->font().bold(), heading->font().bold());
+            }
+        }
+        // Page 2 is a bare "Main Menu" button without a heading.
+        QCOMPARE(headed, 16);
+        auto *balance = find<QLineEdit>("balanceValEdit");
+        balance->setText("25.00");
+        shownOn(4);
+        QVERIFY(balance->isEnabled() && balance->isReadOnly());
+        QVERIFY(renderedContrast(balance, &background) >= 4.5);
+    }
+};
+
+namespace {
+
+// The connection boxes in the order of the record's flags, and the short names the tests use.
+const QStringList connectionBoxes = {"homeNetCheckBox", "toneOptCheckBox", "gprsEdgeWifiOptCheckBox",
+                                     "nationalRoumingOptCheckBox", "internRoumingOptCheckBox", "smsOptCheckBox",
+                                     "gprsEdgeWifiOptCheckBox_2", "sipCheckBox"};
+const QStringList shortNames = {"home", "tone", "homeData", "national", "intl", "sms", "intlData", "sip"};
+
+QString namesOfSet(const QList<bool> &flags)
+{
+    QStringList set;
+    for (int i = 0; i < flags.size(); ++i) {
+        if (flags.at(i))
+            set << shortNames.at(i);
+    }
+    return set.join(' ');
+}
+
+QString savedConnection()
+{
+    SettingsManager settings;
+    const ConnectionSettings *s = settings.getConnectionSettings();
+    return namesOfSet({s->homeNet, s->homeNetTone, s->homeNetGprsEdgeWifi, s->natRoum, s->intRoum, s->intRoumSms,
+                       s->intRoumGprsEdgeWifi, s->sip});
+}
+
+// The SIP accounts of the card 1000200077 in the account manager, as "on|off <password>".
+QStringList sipAccounts()
+{
+    QStringList found;
+    for (const QString &path : TelepathySim::accountPaths()) {
+        const auto parameters = qdbus_cast<QVariantMap>(TelepathySim::accountProperty(path, "Parameters"));
+        if (path.contains("sofiasip") && parameters.value("account").toString().startsWith("1000200077"))
+            found << (TelepathySim::accountProperty(path, "Enabled").toBool() ? "on " : "off ")
+                    + parameters.value("password").toString();
+    }
+    return found;
+}
+
+}
+
+class SettingsPagesTest : public WindowFixture
+{
+    Q_OBJECT
+
+public:
+    SettingsPagesTest() : WindowFixture(true) {}
+
+private:
+    void clickAll(const QString &buttons)
+    {
+        for (const QString &name : buttons.split(' ', Qt::SkipEmptyParts))
+            click(connectionBoxes.value(shortNames.indexOf(name), name));
+    }
+
+    QString checkedBoxes()
+    {
+        QList<bool> flags;
+        for (const QString &name : connectionBoxes)
+            flags << find<QCheckBox>(name.toLatin1())->isChecked();
+        return namesOfSet(flags);
+    }
+
+private slots:
+    void connectionChoicesStayConsistent_data()
+    {
+        // Boxes clicked from the stored choice, and the boxes then checked; only a network with
+        // a method is saved. "stored SIP": home network, tone and SIP stored open as SIP only.
+        const struct { const char *name, *clicks, *checked; bool saved; } rows[] = {
+            {"start", "", "home tone", true},
+            {"home off clears its methods", "home", "", false},
+            {"home on clears national", "national home", "home", false},
+            {"tone while national", "national tone", "home tone", true},
+            {"home data replaces tone", "homeData", "home homeData", true},
+            {"home data while SIP", "sip homeData", "home homeData", true},
+            {"tone off changes nothing else", "tone", "home", false},
+            {"national clears everything", "national", "national", true},
+            {"international clears home", "intl", "intl", false},
+            {"international off clears its methods", "sms intl", "", false},
+            {"SMS brings international", "sms", "intl sms", true},
+            {"international data replaces SMS", "sms intlData", "intl intlData", true},
+            {"international data while SIP", "sip intlData", "intl intlData", true},
+            {"SIP clears everything", "sms sip", "sip", true},
+            {"home clears SIP", "sip home", "home", false},
+            {"SIP off leaves nothing", "sip sip", "", false},
+            {"stored SIP", "", "sip", true},
+        };
+        QTest::addColumn<QString>("clicks");
+        QTest::addColumn<QString>("checked");
+        QTest::addColumn<bool>("saved");
+        for (const auto &row : rows)
+            QTest::newRow(row.name) << QString(row.clicks) << row.checked << row.saved;
+    }
+
+    void connectionChoicesStayConsistent()
+    {
+        QFETCH(QString, clicks);
+        QFETCH(QString, checked);
+        QFETCH(bool, saved);
+        FlowSettings stored;
+        stored.sip = QByteArray(QTest::currentDataTag()) == "stored SIP";
+        open(stored);
+        QFile::remove(TestFiles::settingsFile("connopt.bin"));
+        clickAll("settingsButton connectionBtn " + clicks);
+        QCOMPARE(checkedBoxes(), checked);
+        click("saveConnSettButton");
+        QCOMPARE(notices(), QStringList{saved ? "Saved" : "Network or method of connection isn't selected"});
+        QCOMPARE(savedConnection(), saved ? checked : "home tone"); // what nothing saved reads as
+        QCOMPARE(QFile::exists(TestFiles::settingsFile("connopt.bin")), saved);
+    }
+
+    void virtualCardIsCheckedBeforeSaving_data()
+    {
+        QTest::addColumn<QString>("fields"); // card number|PIN|own number|access number
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("usual card") << "12345|0000|+79160000000|79160000000" << true;
+        QTest::newRow("card number kept as typed") << " 12 345|0000|79160000000|+78005550000" << true;
+        QTest::newRow("empty card number") << "|0000|+79160000000|79160000000" << false;
+        QTest::newRow("PIN with a letter") << "12345|00a0|+79160000000|79160000000" << false;
+        QTest::newRow("empty PIN") << "12345||+79160000000|79160000000" << false;
+        QTest::newRow("own number with two plus signs") << "12345|0000|++79160000000|79160000000" << false;
+        QTest::newRow("own number only a plus") << "12345|0000|+|79160000000" << false;
+        QTest::newRow("access number with a space") << "12345|0000|+79160000000|7916 0000000" << false;
+    }
+
+    void virtualCardIsCheckedBeforeSaving()
+    {
+        QFETCH(QString, fields);
+        QFETCH(bool, accepted);
+        const char *edits[] = {"cardNumLineEdit", "pinLineEdit", "telephoneNumLineEdit", "accessTelephoneNumLineEdit"};
+        open();
+        clickAll("settingsButton virtualSimBtn");
+        for (int i = 0; i < 4; ++i)
+            find<QLineEdit>(edits[i])->setText(fields.section('|', i, i));
+        click("saveVirtCardButton");
+        QCOMPARE(notices(), QStringList{accepted ? "Saved" : "Improper information"});
+        SettingsManager saved;
+        const VirtualCardSettings *card = saved.getVirtualCardSettings();
+        QCOMPARE(card->cardNumber + '|' + card->pin + '|' + card->telephoneNumber + '|' + card->accessNumber,
+                 accepted ? fields : "5550001111|" + pin + "|79031234567|+78005550000");
+    }
+
+    // Off line the choice is saved but no account made: the window holds none when the save returns.
+    void sipChoiceSwitchesTheCardsAccount()
+    {
+        FlowSettings stored;
+        stored.cardNumber = "1000200077";
+        stored.pin = "9081726354";
+        setOnline(false);
+        open(stored);
+        clickAll("settingsButton connectionBtn sip saveConnSettButton");
+        QCOMPARE(notices(), (QStringList{noConnection, "Saved"}));
+        QCOMPARE(savedConnection(), "sip");
+        QVERIFY(!window->findChild<TpSip *>());
+        // On line again, the saved choice brings the account up by itself.
+        setOnline(true);
+        QTRY_COMPARE_WITH_TIMEOUT(sipAccounts(), QStringList{"on 90817263"}, 10000);
+        const auto *status = find<QLabel>("sipStatusLabel");
+        QTRY_COMPARE_WITH_TIMEOUT(status->text(), QString("SIP: online"), 10000);
+        // A refused save leaves the account as it was; ticking SIP again keeps it on.
+        QVERIFY(HandsetSim::clearNotices());
+        clickAll("sip saveConnSettButton sip saveConnSettButton");
+        QCOMPARE(notices(), (QStringList{"Network or method of connection isn't selected", "Saved"}));
+        QTest::qWait(300);
+        QCOMPARE(sipAccounts(), QStringList{"on 90817263"});
+        clickAll("tone saveConnSettButton");
+        QCOMPARE(savedConnection(), "home tone");
+        QTRY_COMPARE_WITH_TIMEOUT(sipAccounts(), QStringList{"off 90817263"}, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(status->text(), QString(), 10000);
+        QVERIFY(!TestFiles::activityLog().contains("90817263"));
+    }
+
+    void contactsSourceIsSaved()
+    {
+        open();
+        clickAll("settingsButton contactsBtn saveContactsSettButton");
+        QCOMPARE(notices(), QStringList{"Saved"});
+        SettingsManager saved;
+        const ContactsSettings *contacts = saved.getContactsSettings();
+        QVERIFY(contacts->phone && !contacts->phoneAndSim && !contacts->sim);
+    }
+};
+
+ZELVIT_TEST_MAIN(WindowPagesTest, SettingsPagesTest)
+#include "tst_windowpages.moc"
