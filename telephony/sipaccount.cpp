@@ -101,8 +101,9 @@ void SipAccount::rebuild()
         sipFailed = true;
         emit statusChanged();
     });
-    // The choice may have changed while the account was coming up.
+    // The choice may have changed while the account was being switched.
     connect(sip, &TpSip::accountEnabledSig, this, &SipAccount::sync);
+    connect(sip, &TpSip::accountDisabledSig, this, &SipAccount::sync);
     emit statusChanged();
 }
 
