@@ -8,7 +8,7 @@ namespace {
 const QString annaMobile = "Anna Karenina (+79160000001)", annaHome = "Anna Karenina (+74950000001)";
 const QString andrey = "andrey Bely (+79160000002)", andreySip = "andrey Bely (sip:andrey@sip.operator.example)";
 const QString noName = " (+79160000003)", ivan = "Ivan Petrov (+79160000004)";
-// Names with brackets and commas, numbers as people write them.
+// Names with brackets and commas, a number as people write it.
 const QString annaWork = "Anna (work) (+7 (916) 555-12-34)", smith = "Smith, John (+79165551235)";
 const QStringList telephoneLines = {noName, annaMobile, annaHome, andrey, ivan, annaWork, smith};
 
@@ -32,6 +32,7 @@ private:
     {
         const int row = lines("contactsListWidget").indexOf(line);
         QVERIFY(row >= 0);
+        list("contactsListWidget")->clearSelection();
         selectLine("contactsListWidget", row);
     }
 
@@ -53,8 +54,7 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("opened, SIP saved") << true << true << "" << telephoneLines + QStringList{andreySip};
-        QTest::newRow("name prefix, any case") << false << false << "an"
-                                               << QStringList{annaMobile, annaHome, andrey, annaWork};
+        QTest::newRow("name prefix, any case") << false << false << "an" << QStringList{annaMobile, annaHome, andrey, annaWork};
         QTest::newRow("number alone") << false << false << "+7916" << QStringList();
         QTest::newRow("cleared") << false << false << "x\b" << telephoneLines;
         QTest::newRow("SIP box unsaved, cleared") << false << true << "x\b" << QStringList{andreySip, "Ivan Petrov ()"};
@@ -114,7 +114,6 @@ private slots:
         open();
         click("addFromContactListButton");
         for (const QString &contact : {andrey, andrey, annaWork, smith}) {
-            list("contactsListWidget")->clearSelection();
             selectContact(contact);
             click("callFromContactsButton");
         }
@@ -125,10 +124,11 @@ private slots:
                                          "Contact was added", "Contact was added"}));
         click("backContactsButton");
         QCOMPARE(page(), 16);
+        const int sent = operatorSim.requests().size();
         find<QTextEdit>("smsTextEdit")->setPlainText("Hello");
         click("smsSendButton");
-        QTRY_COMPARE(seen().size(), 1);
-        QVERIFY2(seen()[0].contains(" NUMB=79160000002-79165551234-79165551235 "), qPrintable(seen()[0]));
+        QTRY_COMPARE(operatorSim.requests().size(), sent + 1);
+        QCOMPARE(operatorSim.requests().last().field("NUMB"), "79160000002-79165551234-79165551235");
     }
 
     // The newest call is listed first; a double tap shows its details (name, number, time).
@@ -144,8 +144,8 @@ private slots:
         QTest::newRow("mobile written otherwise") << "79160000001" << " (79160000001)" << "noname";
         // Names were cut at their first bracket, numbers matched only as stored.
         QTest::newRow("bracket name") << "+7 (916) 555-12-34" << annaWork << "Anna (work)";
-        QTest::newRow("comma name, number with blanks") << "+7 916 555-12-35" << "Smith, John (+7 916 555-12-35)"
-                                                        << "Smith, John";
+        QTest::newRow("comma name, number with blanks")
+            << "+7 916 555-12-35" << "Smith, John (+7 916 555-12-35)" << "Smith, John";
     }
 
     void journalListsNewestCallFirstWithDetails()
