@@ -4,6 +4,8 @@
 #include "util/connectivitynews.h"
 #include "util/icdhandler.h"
 
+#include <QDebug>
+
 namespace {
 
 // The account's password is the card PIN cut to eight characters.
@@ -78,17 +80,26 @@ void SipAccount::sync()
 {
     if (!started || cardNumber.isEmpty())
         return;
+    // The debug lines name each decision as the settings page always has.
     if (!chosen) {
-        if (sip && !sipFailed && sip->isAccountValid() && sip->isAccountEnabled())
+        if (!sip)
+            return;
+        qDebug() << "ts != NULL";
+        if (!sipFailed && sip->isAccountValid() && sip->isAccountEnabled()) {
+            qDebug() << "ts->isAccountValid() && ts->isAccountEnabled()";
             sip->accountDisable();
+        }
         return;
     }
     if (!online)
         return;
-    if (!sip || sipFailed)
+    if (!sip || sipFailed) {
+        qDebug() << (sip ? "!ts->isAccountValid()" : "ts == NULL");
         rebuild();
-    else if (sip->isAccountValid() && !sip->isAccountEnabled())
+    } else if (sip->isAccountValid() && !sip->isAccountEnabled()) {
+        qDebug() << "!ts->isAccountEnabled()";
         sip->accountEnable();
+    }
     // An account still being found or made is left to finish.
 }
 
