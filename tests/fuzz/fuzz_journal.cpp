@@ -1,5 +1,4 @@
-// A journal of any bytes (from an older version, torn by a crash, grown by other writers) is
-// listed, then a call is appended: it must come first, then all listed before.
+// A journal of any bytes is listed, then a call appended: it comes first, then all listed before.
 #include "fuzzsupport.h"
 
 #include "store/call.h"

@@ -1,5 +1,4 @@
-// The contacts and journal pages against the address book served by Evolution
-// Data Server: the lines they list, the search, details, and where they lead.
+// The contacts and journal pages over the Evolution Data Server book: lines, search, details, navigation.
 #include "tests/ui/windowfixture.h"
 
 #include <algorithm>
@@ -10,7 +9,6 @@ const QString andrey = "andrey Bely (+79160000002)", andreySip = "andrey Bely (s
 const QString noName = " (+79160000003)", ivan = "Ivan Petrov (+79160000004)";
 const QStringList telephoneLines = {noName, annaMobile, annaHome, andrey, ivan};
 
-// The text, two blanks and the time of the call.
 bool stamped(const QString &text, const QString &line)
 {
     return QRegularExpression('^' + QRegularExpression::escape(text) + "  \\d{4}\\.\\d\\d\\.\\d\\d \\d\\d:\\d\\d$")
@@ -33,7 +31,7 @@ private:
         selectLine("contactsListWidget", row);
     }
 
-    // Not registered: a call is journalled, then refused without dialling.
+    // Not registered: journalled, not dialled.
     void placeCall(const QString &typed)
     {
         QVERIFY(HandsetSim::setRegistered(false));
@@ -64,12 +62,10 @@ private slots:
         QFETCH(bool, sipBox);
         QFETCH(QString, typed);
         QFETCH(QStringList, expected);
-        FlowSettings settings;
-        settings.sip = savedSip;
-        open(settings);
+        open(situation(FlowSettings().choices + (savedSip ? " sip" : "")));
         click("pushButton");
         QCOMPARE(page(), 9);
-        // The search follows the connection page's box as it stands, unsaved.
+        // The search follows the SIP box unsaved.
         find<QCheckBox>("sipCheckBox")->setChecked(sipBox);
         QTest::keyClicks(find<QLineEdit>("searchEdit"), typed);
         QStringList shown = lines("contactsListWidget");
@@ -142,7 +138,6 @@ private slots:
         QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, top);
         QTest::mouseDClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, top);
         const QStringList shown = notices();
-        // The separator's two blanks follow the ": " of the time line.
         const QString details = "Contact name: " + name + "\nnumber: " + typed + "\ntime: ";
         QCOMPARE(shown.size(), 1);
         QVERIFY2(stamped(details, shown[0]), qPrintable(shown[0]));
