@@ -97,7 +97,6 @@ private slots:
         QTest::newRow("empty book") << "";
         QTest::newRow("service died") << "";
     }
-
     void loadFollowsTheBook()
     {
         QFETCH(QString, mobile);

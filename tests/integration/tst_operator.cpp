@@ -124,7 +124,6 @@ private slots:
                                                               + "&REQUEST_ID=@&INCOGNITO=NO&MESSAGE=eA%3D%3D"});
         row("card number", {"card", "79169990000", {}, {}, card + "79169990000"});
     }
-
     void requestLine()
     {
         QFETCH(Sent, row);
@@ -164,7 +163,6 @@ private slots:
         QTest::newRow("card number offline") << "card" << "79160000001" << "offline" << offline;
         QTest::newRow("card number without a number") << "card" << "" << "online" << QStringList();
     }
-
     void refusedRequestSendsNothing()
     {
         QFETCH(QString, kind);
@@ -217,7 +215,6 @@ private slots:
         row("card", "<status>Success</status><num>", {"cardFail"});
         row("card", "(dropped)", {"cardFail"});
     }
-
     void replyGivesOutcome()
     {
         QFETCH(QString, kind);
@@ -265,7 +262,6 @@ private slots:
         const QVariantList sevenEndingInConnected{0u, QString(), "WLAN_INFRA", 0u, QByteArray("net"), QString(), 2u};
         QTest::newRow("seven arguments") << false << QVariant(sevenEndingInConnected) << false;
     }
-
     void flagFollowsStateReports()
     {
         QFETCH(bool, before);

@@ -89,6 +89,16 @@ private slots:
     }
 
 
+    void textMessageReachesReceiverExactly()
+    {
+        const QString message = "BAL 4321\nзапрос баланса";
+        new TpTelSms("+79585550102", message, &owner);
+
+        QTRY_COMPARE(sentTexts().size(), 1);
+        QCOMPARE(sentTexts().first().receiver, QString("+79585550102"));
+        QCOMPARE(sentTexts().first().text, message);
+    }
+
     void findsOrCreatesCardAccount_data()
     {
         QTest::addColumn<QString>("user");
@@ -97,7 +107,6 @@ private slots:
         QTest::newRow("none matches") << "5550001@sip.other.example" << true;
         QTest::newRow("capitals match") << "5550003@ORVO.example" << false;
     }
-
     void findsOrCreatesCardAccount()
     {
         QFETCH(QString, user);
@@ -148,8 +157,6 @@ private slots:
     }
 
     void replacedChainStopsAndRefusalShowsBox_data() { addChains(); }
-
-    // A chain deleted while its manager gets ready never goes on; a refusal's box outlives the chain.
     void replacedChainStopsAndRefusalShowsBox()
     {
         QFETCH(bool, call);
@@ -209,7 +216,6 @@ private slots:
     void init() { QVERIFY(startLog()); QVERIFY(clear()); }
 
     void chainStopsBeforeAnyChannel_data() { addChains(); }
-
     void chainStopsBeforeAnyChannel()
     {
         QFETCH(bool, call);

@@ -65,7 +65,6 @@ private slots:
         // Nothing listens there (the tier's SIPp is never on 127.0.0.x).
         QTest::newRow("silent service") << "8sEcret1999" << "127.0.0.254" << "SIP: service unreachable";
     }
-
     void sipChoiceShowsRegistration()
     {
         QFETCH(QString, pin);

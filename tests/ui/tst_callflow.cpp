@@ -102,15 +102,14 @@ private slots:
         QTest::newRow("balance abroad by text") << Flow{"intRoum intRoumSms", "balance",
             "Query of balance sent, look balance in incoming SMS.", "sms:bal " + card.pin, "", "message = bal ****"};
         QTest::newRow("balance, home web") << Flow{homeWeb, "balance", "12.50", webBalance};
+        QTest::newRow("balance, abroad web") << Flow{"intRoum intRoumGprsEdgeWifi", "balance", "12.50", webBalance};
         QTest::newRow("balance, web, unknown card")
             << Flow{homeWeb, "balance", "Error...", webBalance, "", "", "<R><RETURN-CODE>101</RETURN-CODE></R>"};
-        // Tone and text ask only when registered, the web only on line.
         QTest::newRow("balance, tone, not registered")
             << Flow{home + " unregistered +78005550012", "balance", noConnection, toneBalance.arg(2), "balance"};
         QTest::newRow("balance, web, off line")
             << Flow{homeWeb + " offlineAtCall", "balance", noConnection, webBalance, "balance"};
     }
-
     void flowReachesStandInOrIsRefused()
     {
         QFETCH(Flow, row);
@@ -151,7 +150,6 @@ private slots:
         QVERIFY(TestFiles::activityLog().contains(row.masked.toLatin1()));
     }
 
-    // A second tap while the operator has the order must not order (and bill) again.
     void webCallbackOrdersOnceUntilItsOutcome_data()
     {
         QTest::addColumn<QByteArray>("reply");
@@ -159,7 +157,6 @@ private slots:
         QTest::newRow("accepted") << QByteArray("000") << calledBack;
         QTest::newRow("refused") << QByteArray("105") << "There is error at the query of call.";
     }
-
     void webCallbackOrdersOnceUntilItsOutcome()
     {
         QFETCH(QByteArray, reply);
@@ -177,7 +174,6 @@ private slots:
         expectSeen({webCall("79160000000"), webCall("79160000000")});
     }
 
-    // Each charged flow stops at the card page while there is none, and goes out once one is saved.
     void chargingFlowWithoutCardOpensCardPage_data()
     {
         QTest::addColumn<QString>("flow");
@@ -187,7 +183,6 @@ private slots:
         QTest::newRow("balance by tone") << "balanceButton" << 0 << "ring:+78005550000p02" + card.pin + "*";
         QTest::newRow("message") << "smsSendButton" << 15 << message("79031234567", "79160000002", "Hello");
     }
-
     void chargingFlowWithoutCardOpensCardPage()
     {
         QFETCH(QString, flow);
@@ -215,7 +210,6 @@ private slots:
         expectSeen({then});
     }
 
-    // A second tap while the query is out must not ask (and bill) again.
     void webBalanceAsksOnceUntilItsOutcome()
     {
         open(situation(homeWeb));
@@ -297,7 +291,6 @@ private slots:
         QTest::newRow("256 characters") << QString(256, 'x') << true << tooLong;
         QTest::newRow("no receivers") << "Hello" << false << none;
     }
-
     void sendChecksAreCombinedInOneNotice()
     {
         QFETCH(QString, message);
@@ -345,7 +338,6 @@ private slots:
         QTest::newRow("503") << QByteArray("Response_Code=503") << "Insufficient funds for the operation.";
         QTest::newRow("505") << QByteArray("Response_Code=505") << "Your account is blocked.";
     }
-
     void gatewayAnswerShowsItsBox()
     {
         QFETCH(QByteArray, reply);

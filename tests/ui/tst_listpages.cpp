@@ -55,7 +55,6 @@ private slots:
         QTest::newRow("SIP box unsaved, cleared") << false << true << "x\b" << QStringList{andreySip, "Ivan Petrov ()"};
         QTest::newRow("SIP box unsaved, name prefix") << false << true << "iv" << QStringList{"Ivan Petrov ()"};
     }
-
     void contactsListLinesStartingWithSearchText()
     {
         QFETCH(bool, savedSip);
@@ -105,7 +104,6 @@ private slots:
         QCOMPARE(page(), 16);
     }
 
-    // The newest call is listed first; a double tap shows its details (name, number, time).
     void journalListsNewestCallFirstWithDetails_data()
     {
         QTest::addColumn<QString>("typed");
@@ -117,7 +115,6 @@ private slots:
         QTest::newRow("contact's other number") << "+74950000001" << " (+74950000001)" << "noname";
         QTest::newRow("mobile written otherwise") << "79160000001" << " (79160000001)" << "noname";
     }
-
     void journalListsNewestCallFirstWithDetails()
     {
         QFETCH(QString, typed);

@@ -138,7 +138,6 @@ private slots:
         QTest::newRow("No to the offer: virtual card page") << "" << QStringList{"No"} << 10;
         QTest::newRow("Cancel in the number dialog: no window") << "" << QStringList{"Yes", "Cancel"} << -1;
     }
-
     void startPageFollowsCardAndDialogs()
     {
         QFETCH(QString, card);
@@ -188,7 +187,6 @@ private slots:
         QTest::newRow("card page, issued") << true << issued << card;
         QTest::newRow("card page, refused") << true << QByteArray("<status>Fail</status>") << refused;
     }
-
     void portalAnswerFillsCardPage()
     {
         QFETCH(bool, fromCardPage);
@@ -280,7 +278,6 @@ private slots:
         for (const auto &row : rows)
             QTest::newRow(row.steps) << row.page;
     }
-
     void buttonsLeadToTheirPages()
     {
         QFETCH(int, expectedPage);
@@ -299,7 +296,6 @@ private slots:
         QCOMPARE(boxes->dialogsSeen, 0);
     }
 
-    // Every page and Qt's own texts follow the language chosen, flows' texts are reset, the choice saved.
     void switchingRetranslatesEveryPageAndSaves()
     {
         QTranslator translator;
@@ -324,7 +320,6 @@ private slots:
         }
     }
 
-    // A missing catalogue keeps the texts as they are; the choice is still saved.
     void missingTranslationKeepsTextsAndStillSaves()
     {
         QTranslator translator;
@@ -349,7 +344,6 @@ private slots:
         QTest::newRow("English") << "";
         QTest::newRow("Russian") << "Zelvit_ru.qm";
     }
-
     void everyPageFitsAndReads()
     {
         QFETCH(QString, language);
@@ -498,7 +492,6 @@ private slots:
         for (const auto &row : rows)
             QTest::newRow(row.name) << QString(row.clicks) << row.checked << row.saved;
     }
-
     void connectionChoicesStayConsistent()
     {
         QFETCH(QString, clicks);
@@ -523,10 +516,11 @@ private slots:
         QTest::newRow("card number kept as typed") << " 12 345|0000|79160000000|+78005550000" << true;
         QTest::newRow("empty card number") << "|0000|+79160000000|79160000000" << false;
         QTest::newRow("PIN with a letter") << "12345|00a0|+79160000000|79160000000" << false;
+        QTest::newRow("empty PIN") << "12345||+79160000000|79160000000" << false;
         QTest::newRow("own number with two plus signs") << "12345|0000|++79160000000|79160000000" << false;
+        QTest::newRow("own number only a plus") << "12345|0000|+|79160000000" << false;
         QTest::newRow("access number with a space") << "12345|0000|+79160000000|7916 0000000" << false;
     }
-
     void virtualCardIsCheckedBeforeSaving()
     {
         QFETCH(QString, fields);

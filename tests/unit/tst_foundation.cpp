@@ -160,7 +160,6 @@ private slots:
         QTest::newRow("unwritable directory") << false;
         QTest::newRow("full disk") << true;
     }
-
     void failedSettingsSaveKeepsThePreviousFile()
     {
         QFETCH(bool, fullDisk);
@@ -190,7 +189,6 @@ private slots:
         QTest::newRow("time past midnight") << "00258EC4055D4A80FF" << "";
         QTest::newRow("null time") << "00258EC4FFFFFFFFFF" << "";
     }
-
     void journalListsTheStartOfEveryRecord()
     {
         QFETCH(QString, start);
@@ -263,7 +261,6 @@ private slots:
         QTest::newRow("8(916)0") << false << "0" << "0";
         QTest::newRow("٧٩١٦") << false << "0" << "0";
     }
-
     void numberRules()
     {
         QFETCH(bool, isNumber);
@@ -276,6 +273,11 @@ private slots:
     }
 
 
+    void foreignPrefixIsRemovedOnlyInFront()
+    {
+        QCOMPARE(Utils::removeForeignPrefix(" 103725 "), QString("3725"));
+    }
+
     void listLinesSplitIntoParts_data()
     {
         QTest::addColumn<QString>("name");
@@ -287,7 +289,6 @@ private slots:
         QTest::newRow("Ivan (+79)") << "Ivan" << "+79" << "Ivan (+79)";
         QTest::newRow("(+79)") << "(+79)" << "+79" << "(+79)";
     }
-
     void listLinesSplitIntoParts()
     {
         QFETCH(QString, name);
