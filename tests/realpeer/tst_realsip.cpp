@@ -1,5 +1,4 @@
-// The SIP account through mission-control, telepathy-rakia and SIPp on loopback
-// (zelvit-env --handset --real-sip); the registrar knows card 1000200030, password 8sEcret1.
+// The SIP account through mission-control, rakia and SIPp; the registrar knows 1000200030 / 8sEcret1.
 #include "net/operatorendpoints.h"
 #include "store/journal.h"
 #include "tests/support/sippeer.h"
@@ -19,7 +18,6 @@ class RealSip : public QObject
     Q_OBJECT
     std::unique_ptr<MainWindow> window;
 
-    // The window with SIP chosen and saved on the connection page.
     void openWithSipChosen(const QString &pin, const QString &domain = SipPeer::domain())
     {
         FlowSettings stored;
@@ -38,8 +36,7 @@ class RealSip : public QObject
 private slots:
     void initTestCase() { watchConnectivity(this); }
 
-    // No accounts, no connections: for an IP domain the card's account is never found again,
-    // and rakia refuses a second connection of the same address.
+    // No accounts, no connections: rakia refuses a second connection of one address.
     void init()
     {
         for (const QString &path : TelepathySim::accountPaths())
@@ -63,13 +60,12 @@ private slots:
         QTest::addColumn<QString>("pin");
         QTest::addColumn<QString>("domain");
         QTest::addColumn<QString>("status");
-        // The SIP password is the PIN's first eight characters; the call below sees "SIP: online".
+        // The SIP password is the PIN's first eight characters.
         QTest::newRow("wrong PIN") << "8sEcret2999" << SipPeer::domain()
                                    << "SIP: not registered (wrong card number or PIN)";
         // Nothing listens there (the tier's SIPp is never on 127.0.0.x).
         QTest::newRow("silent service") << "8sEcret1999" << "127.0.0.254" << "SIP: service unreachable";
     }
-
     void sipChoiceShowsRegistration()
     {
         QFETCH(QString, pin);
@@ -89,7 +85,6 @@ private slots:
         QVERIFY(!SipPeer::sent("SIP/2.0 401").isEmpty());
         QVERIFY(registers.at(1).header("Authorization").contains("username=\"1000200030\""));
 
-        // The only call of the program.
         widget<QLineEdit>(window.get(), "telNumLineEdit")->setText("+79160000088");
         widget<QPushButton>(window.get(), "callPushButton")->click();
         QTRY_VERIFY(!SipPeer::received("INVITE ").isEmpty());
