@@ -35,7 +35,11 @@ int main(int argc, char *argv[])
     const bool russian = language == QLatin1String("ru");
 
     // A user with a card, two calls in the journal, and the language chosen.
-    storeCard("1000200030", "80468024", "79160000001");
+    FlowSettings card;
+    card.cardNumber = QStringLiteral("1000200030");
+    card.pin = QStringLiteral("80468024");
+    card.telephoneNumber = QStringLiteral("79160000001");
+    card.save();
     recordCall("Anna", "79160000002", QDateTime(QDate(2026, 3, 2), QTime(9, 15)));
     recordCall(QString(), "79031234567", QDateTime(QDate(2026, 3, 2), QTime(18, 40)));
     {

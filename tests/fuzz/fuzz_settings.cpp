@@ -1,5 +1,4 @@
-// A settings file as left by an earlier version or a crash (the first byte picks which): what
-// is read must save and read back the same, so a second save keeps every byte.
+// Any settings file (the first byte picks which): what is read saves and reads back the same.
 #include "fuzzsupport.h"
 
 #include "settings/settingsmanager.h"

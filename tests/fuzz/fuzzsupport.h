@@ -21,8 +21,7 @@ inline void check(bool holds, const char *invariant, const QString &detail = QSt
     std::abort();
 }
 
-// The input. The first call also sets up a private home, an application object, and no debug
-// output to bury libFuzzer's report.
+// The input; the first call sets up a private home, an application and no debug output.
 inline QByteArray input(const uint8_t *data, size_t size)
 {
     static QTemporaryDir home;
@@ -38,7 +37,6 @@ inline QByteArray input(const uint8_t *data, size_t size)
     return QByteArray(reinterpret_cast<const char *>(data), int(size));
 }
 
-// Replaces the settings file with exactly these bytes.
 inline void store(const QString &name, const QByteArray &bytes)
 {
     QFile file(PrivateFiles::settingsDir() + '/' + name);

@@ -1,7 +1,4 @@
-// Loaded into a started Zelvit with LD_PRELOAD: as soon as a modal dialog is
-// on screen, prints its labels and buttons, one per line, and ends the
-// process. This lets a test read what an installed program shows, with the
-// program exactly as installed.
+// LD_PRELOADed into the installed Zelvit: prints the first modal dialog's labels and buttons, then ends.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>

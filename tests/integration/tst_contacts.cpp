@@ -21,7 +21,7 @@ bool seed(const QByteArray &text)
     return tool.waitForFinished(30000) && tool.exitStatus() == QProcess::NormalExit && !tool.exitCode();
 }
 
-// Every field the pages read; the SIP count tells no address from one empty address.
+// Every field the pages read; the SIP count tells no address from an empty one.
 QStringList summary(const QList<ContactEntry> &contacts)
 {
     QStringList lines;
@@ -31,7 +31,7 @@ QStringList summary(const QList<ContactEntry> &contacts)
     return lines;
 }
 
-// Changes the book as another program would, or kills its service and seeds it anew.
+// Changes the book as another program would, or kills its service and reseeds.
 bool change(const QString &what, const QString &uid)
 {
     BookEditor book;
@@ -56,7 +56,6 @@ bool change(const QString &what, const QString &uid)
 
 }
 
-// zelvit-env --eds; each test starts from the same five contacts.
 class ContactsFromBook : public QObject
 {
     Q_OBJECT
@@ -75,7 +74,6 @@ private slots:
     {
         ContactsManager manager;
         QVERIFY(manager.loadContacts());
-        // Ascending UIDs, each once.
         QStringList sorted = summary(manager.contacts());
         sorted.sort();
         sorted.removeDuplicates();
@@ -99,7 +97,6 @@ private slots:
         QTest::newRow("empty book") << "";
         QTest::newRow("service died") << "";
     }
-
     void loadFollowsTheBook()
     {
         QFETCH(QString, mobile);
@@ -122,7 +119,7 @@ private slots:
     }
 };
 
-// No bus, no service, or a stalled one (ZELVIT_TEST_LOAD_LIMIT_MS): each load fails on its own.
+// No bus, no service or a stalled one: each load fails on its own.
 class ContactsWithoutService : public QObject
 {
     Q_OBJECT

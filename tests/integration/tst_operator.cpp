@@ -1,5 +1,4 @@
-// NetworkManager against zelvit-operator-sim on loopback, and the platform services on the
-// handset stand-in's system bus (zelvit-env --handset) or with no bus.
+// NetworkManager against zelvit-operator-sim, and the platform services on the handset's bus or none.
 #include "net/networkmanager.h"
 #include "settings/virtualcardsettings.h"
 #include "tests/support/handsetsim.h"
@@ -16,11 +15,9 @@
 #include <memory>
 
 namespace {
-// "@" in `expected` stands for the request id. A card value that is not null
-// stands for the card number, PIN and telephone number alike.
+// "@" in `expected` is the request id; a non-null cardValue is the card number, PIN and own number.
 struct Sent { QString kind, argument, text, cardValue; QByteArray expected; };
 
-// Outcome signals as "name:arguments", and the replies handled.
 struct Outcomes
 {
     explicit Outcomes(NetworkManager *manager)
@@ -45,7 +42,7 @@ struct Outcomes
         record(&M::httpSendSms505Signal, "sms505");
         record(&M::getCardNumberSuccessSignal, "cardOk");
         record(&M::getCardNumberFailSignal, "cardFail");
-        // Connected after the manager's own slots, so counted once they ran.
+        // Connected after the manager's own slots.
         for (QNetworkAccessManager *access : manager->findChildren<QNetworkAccessManager *>())
             QObject::connect(access, &QNetworkAccessManager::finished, manager, [this] { ++handled; });
     }
@@ -64,7 +61,6 @@ class OperatorService : public QObject
     std::unique_ptr<NetworkManager> manager;
     int seen = 0;
 
-    // The callback number, the message's receivers or the number a card is for.
     bool send(NetworkManager *target, const QString &kind, const QString &argument = "79161234567",
               const QString &text = "x")
     {
@@ -77,7 +73,6 @@ class OperatorService : public QObject
         return target->getCardNumber(argument);
     }
 
-    // The first request the operator saw after the last one taken.
     OperatorSim::Request nextRequest()
     {
         return sim.waitForRequests(seen + 1) ? sim.requests().at(seen++) : OperatorSim::Request();
@@ -101,7 +96,6 @@ private slots:
         QVERIFY(HandsetSim::clearNotices());
         QVERIFY(TelepathySim::startLog());
         seen = sim.requests().size();
-        // No reply to an earlier test's request reaches a new manager.
         manager = std::make_unique<NetworkManager>(&card, nullptr, sim.endpoints());
     }
 
@@ -135,7 +129,6 @@ private slots:
                                                               + "&REQUEST_ID=@&INCOGNITO=NO&MESSAGE=eA%3D%3D"});
         row("card number", {"card", "79169990000", {}, {}, card + "79169990000"});
     }
-
     void requestLine()
     {
         QFETCH(Sent, row);
@@ -150,7 +143,6 @@ private slots:
         QByteArray line = request.method.toLatin1() + ' ' + request.path.toLatin1();
         line += (request.query.isEmpty() ? "" : '?' + request.query);
         line += (request.body.isEmpty() ? "" : ' ' + request.body);
-        // The request id is the minute of sending.
         const QByteArray id = request.field("REQUEST_ID").toLatin1();
         if (row.expected.contains('@'))
             QVERIFY2(id == before || id == after, id.constData());
@@ -176,7 +168,6 @@ private slots:
         QTest::newRow("card number offline") << "card" << "79160000001" << "offline" << offline;
         QTest::newRow("card number without a number") << "card" << "" << "online" << "";
     }
-
     void refusedRequestSendsNothing()
     {
         QFETCH(QString, kind);
@@ -193,14 +184,12 @@ private slots:
             reasons << QMetaEnum::fromType<NetworkManager::Refusal>().valueToKey(signal.at(1).toInt());
         QTEST(reasons.join(' '), "refusal");
         QVERIFY(HandsetSim::notices().isEmpty());
-        // A request sent now is the next one the operator sees.
         IcdHandler::internetConnected = true;
         QVERIFY(send(manager.get(), "card", "79169990011"));
         QCOMPARE(nextRequest().field("msisdn"), QString("79169990011"));
     }
 
-    // "(dropped)" and "(stalled)" stand for replies that never come whole; "@" in
-    // `expected` for the body.
+    // "(dropped)" and "(stalled)": replies that never come whole; "@" in `expected`: the body.
     void replyGivesOutcome_data()
     {
         QTest::addColumn<QString>("kind");
@@ -226,7 +215,6 @@ private slots:
         // One outcome per query: the first the walk meets.
         row("balance", "<R><S><BALANCE>5</BALANCE><RETURN-CODE>101</RETURN-CODE><BALANCE>6</BALANCE></S>"
                        "<BALANCE>8</BALANCE></R>", {"balance:5"});
-        // A reply naming no balance and no known refusal still ends the query.
         row("balance", "<R><balance>3</balance></R>", {"balanceError"});
         row("balance", "<R><BALANCE>1</R>", {"balanceError"});
         row("balance", "(stalled)", {"balanceError"});
@@ -239,13 +227,11 @@ private slots:
         row("card", "<status>Success</status><num>", {"cardFail"});
         row("card", "(dropped)", {"cardFail"});
     }
-
     void replyGivesOutcome()
     {
         QFETCH(QString, kind);
         QFETCH(QByteArray, body);
         QFETCH(QStringList, expected);
-        // A short time-out ends the stalled request.
         const bool stalled = body == "(stalled)";
         NetworkManager target(&card, nullptr, sim.endpoints(stalled ? 300 : 30000));
         Outcomes outcomes(&target);
@@ -253,7 +239,6 @@ private slots:
         QVERIFY(send(&target, kind));
         QTRY_COMPARE(outcomes.handled, 1);
         QCOMPARE(outcomes.events, expected.replaceInStrings("@", body));
-        // The issued PIN is masked.
         const QByteArray log = TestFiles::activityLog();
         QVERIFY(!log.contains("09753"));
         QCOMPARE(log.contains("<pin>****</pin>"), body.contains("<pin>"));
@@ -275,7 +260,7 @@ private slots:
                                                      "state_sig", this, SLOT(onStateSig())));
     }
 
-    // A uint is a signal in the simulator's own shape; a list, one with exactly those arguments.
+    // A uint: a signal in the simulator's shape; a list: one with exactly those arguments.
     void flagFollowsStateReports_data()
     {
         QTest::addColumn<bool>("before");
@@ -289,16 +274,14 @@ private slots:
         const QVariantList sevenEndingInConnected{0u, QString(), "WLAN_INFRA", 0u, QByteArray("net"), QString(), 2u};
         QTest::newRow("seven arguments") << false << QVariant(sevenEndingInConnected) << false;
     }
-
-    // The handler's copy of each state signal is queued with ours.
     void flagFollowsStateReports()
     {
         QFETCH(bool, before);
         QFETCH(QVariant, report);
         stateSignals = 0;
         IcdHandler handler;
-        QTRY_COMPARE(stateSignals, 1); // the answer to the handler's own state request
-        QCoreApplication::processEvents();
+        QTRY_COMPARE(stateSignals, 1); // the answer to the handler's own request
+        QCoreApplication::processEvents(); // the handler's copy is queued with ours
         IcdHandler::internetConnected = before;
         HandsetSim::control(report.userType() == QMetaType::QVariantList ? "EmitStateArgs" : "EmitState", {report});
         QTRY_COMPARE(stateSignals, 2);

@@ -26,7 +26,6 @@ bool enabled(const QString &path)
     return accountProperty(path, "Enabled").toBool();
 }
 
-// Disabled, as another program may have left it.
 QString sipAccount(const QString &user)
 {
     return createAccount("sofiasip", "sip", "Seeded", {{"account", user}});
@@ -47,7 +46,7 @@ void addChains()
     QTest::newRow("TpTelSms") << false;
 }
 
-// Each receiver n of its own: a text channel that exists already is reused, not requested.
+// A receiver of its own per test: an existing text channel is reused, not requested.
 QString target(bool call, int n)
 {
     return call ? QString("+78005550000p03%1*").arg(n) : QString("+7958555010%1").arg(n);
@@ -62,7 +61,7 @@ QObject *startChain(bool call, int n, QObject *owner)
 
 }
 
-// zelvit-env --telepathy; each SIP test has a card number of its own.
+// Each SIP test has a card number of its own.
 class OnlineTelephony : public QObject
 {
     Q_OBJECT
@@ -75,8 +74,7 @@ private slots:
 
     void toneCallPassesDialStringUnchanged()
     {
-        // The card PIN "7" also occurs in the access number and the
-        // destination; the log masks it only where it was put.
+        // The PIN "7" is in the access number and destination too: masked only where it was put.
         const QString dialString = "+78005550000p037*79160000000*";
         const QString logged = "+78005550000p03*****79160000000*";
         new TpTelRing(dialString, logged, &owner);
@@ -86,12 +84,13 @@ private slots:
         const ChannelRequest request = channelRequests().first();
         QCOMPARE(QStringList({request.manager, request.channelType, request.targetId}),
                  QStringList({"ring", streamedMedia, dialString}));
-        // Audio, video and STUN NAT traversal (flags 7) were advertised for media calls.
+        // Audio, video and STUN NAT traversal (flags 7).
         QCOMPARE(advertisedCapabilities(), (QList<QStringList>{{"ring", streamedMedia, "7"}}));
         QVERIFY(logTexts().contains("TpTelRing::onContactRetrieved contact.id() = " + logged));
         QVERIFY(!TestFiles::activityLog().contains(dialString.toUtf8()));
         QVERIFY(!QApplication::activeModalWidget());
     }
+
 
     void textMessageReachesReceiverExactly()
     {
@@ -107,11 +106,10 @@ private slots:
     {
         QTest::addColumn<QString>("user");
         QTest::addColumn<bool>("created");
-        // Manager and card number, but not the operator's short name: not the card's account.
+        // Card number without the operator's name: not the card's account.
         QTest::newRow("none matches") << "5550001@sip.other.example" << true;
         QTest::newRow("capitals match") << "5550003@ORVO.example" << false;
     }
-
     void findsOrCreatesCardAccount()
     {
         QFETCH(QString, user);
@@ -246,7 +244,6 @@ private slots:
         QVERIFY(!TestFiles::activityLog().contains("87654321"));
     }
 
-    // Run again with ZELVIT_TP_SIP_CALL1: a manager offering Call1 calls only.
     void mediaCallReachesSipManagerWithExactAddress()
     {
         const QString callType = qEnvironmentVariableIsSet("ZELVIT_TP_SIP_CALL1")
@@ -267,7 +264,7 @@ private slots:
         QVERIFY(!sip.isAccountEnabled());
         QTRY_COMPARE(sip.sipStatus(), TpSip::SipStatus::Off);
 
-        // Enabling fails once the account is gone from under the object.
+        // Enabling fails once the account is gone.
         QVERIFY(removeAccount(addedSince(before).value(0)));
         QSignalSpy error(&sip, &TpSip::error);
         sip.accountEnable();
@@ -277,8 +274,7 @@ private slots:
     }
 };
 
-// With the cellular account offline (ZELVIT_TP_RING_OFFLINE=1) or missing
-// (ZELVIT_TP_RING_ACCOUNT=0), beside a SIP account whose user name looks cellular.
+// The cellular account offline or missing, beside a SIP account whose user name looks cellular.
 class WithoutCellularAccount : public QObject
 {
     Q_OBJECT
@@ -288,7 +284,6 @@ private slots:
     void init() { QVERIFY(startLog()); QVERIFY(clear()); }
 
     void chainStopsBeforeAnyChannel_data() { addChains(); }
-
     void chainStopsBeforeAnyChannel()
     {
         QFETCH(bool, call);
@@ -301,7 +296,7 @@ private slots:
         else
             QTRY_COMPARE(logTexts().filter("account path = ").size(), accountPaths().size());
 
-        // The SIP call is the next channel request the managers see.
+        // The SIP call is the next channel request.
         TpSip sip("5550007", password, nullptr);
         QTRY_COMPARE(sip.sipStatus(), TpSip::SipStatus::Online);
         sip.makeMediaCall(sipAddress);

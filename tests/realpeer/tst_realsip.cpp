@@ -1,6 +1,5 @@
-// The SIP account through mission-control, telepathy-rakia and SIPp on loopback
-// (zelvit-env --handset --real-sip); the registrar knows card 1000200030, password 86420975
-// (set in realpeer.cmake: a card PIN is digits only).
+// The SIP account through mission-control, rakia and SIPp; the registrar knows 1000200030 / 86420975
+// (realpeer.cmake: a card PIN is digits only).
 #include "net/operatorendpoints.h"
 #include "store/journal.h"
 #include "tests/support/sippeer.h"
@@ -20,7 +19,6 @@ class RealSip : public QObject
     Q_OBJECT
     std::unique_ptr<MainWindow> window;
 
-    // The window with SIP chosen and saved on the connection page.
     void openWithSipChosen(const QString &pin, const QString &domain = SipPeer::domain())
     {
         FlowSettings stored;
@@ -39,8 +37,7 @@ class RealSip : public QObject
 private slots:
     void initTestCase() { watchConnectivity(this); }
 
-    // No accounts, no connections: for an IP domain the card's account is never found again,
-    // and rakia refuses a second connection of the same address.
+    // No accounts, no connections: rakia refuses a second connection of one address.
     void init()
     {
         for (const QString &path : TelepathySim::accountPaths())
@@ -74,7 +71,6 @@ private slots:
         QTest::newRow("wrong PIN, then the card's") << "8642097999" << SipPeer::domain() << refused
                                                     << "8642097531";
     }
-
     void sipChoiceShowsRegistration()
     {
         QFETCH(QString, pin);
@@ -101,7 +97,6 @@ private slots:
         QVERIFY(!SipPeer::sent("SIP/2.0 401").isEmpty());
         QVERIFY(registers.at(1).header("Authorization").contains("username=\"1000200030\""));
 
-        // The only call of the program.
         widget<QLineEdit>(window.get(), "telNumLineEdit")->setText("+79160000088");
         widget<QPushButton>(window.get(), "callPushButton")->click();
         QTRY_VERIFY(!SipPeer::received("INVITE ").isEmpty());

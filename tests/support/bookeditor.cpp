@@ -35,24 +35,6 @@ BookEditor::~BookEditor()
     g_clear_object(&client);
 }
 
-QStringList BookEditor::uids()
-{
-    EBookQuery *query = e_book_query_any_field_contains("");
-    gchar *sexp = e_book_query_to_string(query);
-    e_book_query_unref(query);
-    GSList *list = nullptr;
-    GError *error = nullptr;
-    QStringList result;
-    if (succeeded(e_book_client_get_contacts_uids_sync(client, sexp, &list, nullptr, &error), error, "no UIDs")) {
-        for (GSList *item = list; item; item = item->next)
-            result << QString::fromUtf8(static_cast<const char *>(item->data));
-    }
-    g_slist_free_full(list, g_free);
-    g_free(sexp);
-    result.sort();
-    return result;
-}
-
 QString BookEditor::add(const QString &name, const QString &mobile, const QString &uid)
 {
     EContact *contact = e_contact_new();

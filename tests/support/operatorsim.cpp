@@ -30,7 +30,6 @@ bool OperatorSim::start(const QList<Card> &cards)
         arguments << "--card" << QStringList{card.number, card.pin, card.balance, card.owner}.join(':');
     mProcess.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     mProcess.start(qEnvironmentVariable("ZELVIT_BIN_DIR") + "/zelvit-operator-sim", arguments);
-    // The first line names the ports it bound.
     while (!mProcess.canReadLine() && mProcess.waitForReadyRead(timeoutMs)) {
     }
     mPorts = QJsonDocument::fromJson(mProcess.readLine()).object();
@@ -83,8 +82,7 @@ bool OperatorSim::waitForRequests(int count, int timeoutMs)
 
 bool OperatorSim::order(const QByteArray &form, const QString &service)
 {
-    // A blocking exchange, so that no reply to the code under test is
-    // delivered while a test steers the simulator.
+    // Blocking, so that no reply reaches the code under test meanwhile.
     const QByteArray body = form + "&service=" + QUrl::toPercentEncoding(service);
     QTcpSocket socket;
     socket.connectToHost(QHostAddress::LocalHost, quint16(mPorts.value("control").toInt()));

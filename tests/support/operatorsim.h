@@ -7,9 +7,7 @@
 #include <QPair>
 #include <QProcess>
 
-// Runs $ZELVIT_BIN_DIR/zelvit-operator-sim on free loopback ports for one test
-// and stops it when destroyed. Without orders each service answers from the
-// card store (see the simulator's services.h).
+// zelvit-operator-sim on free loopback ports; without orders it answers from its card store.
 class OperatorSim
 {
 public:
@@ -21,7 +19,6 @@ public:
         QString owner;     // the card holder's telephone number
     };
 
-    // One request as the simulator received it.
     struct Request
     {
         QString service;   // "balance", "callback", "gateway", "portal", "none"
@@ -40,13 +37,10 @@ public:
     bool start(const QList<Card> &cards = {});
     OperatorEndpoints endpoints(int transferTimeoutMs = 30000) const;
 
-    // Requests received so far, oldest first.
     QList<Request> requests();
-    // Runs the event loop until at least `count` requests have arrived.
     bool waitForRequests(int count, int timeoutMs = 5000);
 
-    // Orders for the next request of `service` (empty: of any service),
-    // used in the order given.
+    // Orders for the next request of `service` (empty: any), used in turn.
     bool answerNext(const QByteArray &body, const QString &service = {})
     {
         return order("body=" + body.toPercentEncoding(), service);

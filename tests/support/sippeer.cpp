@@ -24,9 +24,7 @@ QList<Message> messages()
     QFile file(qEnvironmentVariable("ZELVIT_SIPP_MESSAGES"));
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    // Each message: a dashed line with a time stamp, a line naming the
-    // direction ("... message received ..." or "... message sent ..."), an
-    // empty line, then the message.
+    // Each message: a dashed line, a line naming the direction, an empty line, the message.
     QList<Message> result;
     const QString all = QString::fromUtf8(file.readAll()).remove(QLatin1Char('\r'));
     for (const QString &block : all.split(QRegularExpression(QStringLiteral("^-{20,}[^\n]*\n"),

@@ -13,8 +13,6 @@
 
 namespace TelepathySim {
 
-const QString cellularAccountPath = "/org/freedesktop/Telepathy/Account/ring/tel/ring";
-
 namespace {
 
 const QString simName = "org.zelvit.Sim.Telepathy";

@@ -5,46 +5,36 @@
 #include <QStringList>
 #include <QVariantMap>
 
-// Steers the simulated handset telephony of zelvit-env --telepathy: the stand-in
-// connection managers (zelvit-tp-cm) and the real account manager (mission-control).
-// Every call waits at most a few seconds for its answer.
+// Steers the stand-in connection managers and call UI and the real mission-control of --telepathy.
 namespace TelepathySim {
 
 struct ChannelRequest { QString manager, channelType, targetId; };
 struct SentText { QString receiver, text; };
 
-extern const QString cellularAccountPath;
-
-// What the connection managers recorded; refused channel requests are included.
+// Refused channel requests are included.
 QList<ChannelRequest> channelRequests();
 QList<SentText> sentTexts();
-// Each capability advertised on a connection: manager, channel type, flags.
+// Manager, channel type, flags.
 QList<QStringList> advertisedCapabilities();
-// Forgets the records and any pending refusal.
 bool clear();
-// The next channel request, of either manager, fails with this Telepathy error.
 bool failNextChannelRequest(const QString &errorName, const QString &errorMessage);
 // The next channel request is answered only after this many milliseconds.
 bool delayNextChannelRequest(uint milliseconds);
 
-// The calls the call UI stand-in (zelvit-tp-callui) handled: account path,
-// channel type, target, and the Call1 call state ("active", "ended", ...).
+// The calls the call UI handled: account path, channel type, target, call state ("active", ...).
 QList<QStringList> handledCalls();
-// The call UI hangs up every Call1 call it holds.
 bool hangUp();
 
-// All accounts of the account manager, valid ones first.
+// Valid ones first.
 QStringList accountPaths();
-// Creates a disabled account; returns its object path, or an empty string.
+// A disabled account's path, or "".
 QString createAccount(const QString &manager, const QString &protocol,
                       const QString &displayName, const QVariantMap &parameters);
 bool removeAccount(const QString &path);
-// A property of org.freedesktop.Telepathy.Account ("Enabled", "Parameters", ...).
 QVariant accountProperty(const QString &path, const QString &name);
 
-// The activity log's lines without their time stamps, oldest first.
+// Without their time stamps.
 QStringList logTexts();
-// Empties the activity log, in a settings directory that exists.
 bool startLog();
 
 }

@@ -4,10 +4,7 @@
 #include <QApplication>
 #include <QtTest>
 
-// One test program runs several test classes in turn, each object made just
-// before its run. ZELVIT_TEST_CLASS names the only class to run (for a ctest
-// entry with an environment of its own); the command line then may name its
-// functions, as with QTEST_MAIN.
+// Runs several test classes in turn; ZELVIT_TEST_CLASS names the only one to run.
 namespace TestMain {
 
 template <typename Test>

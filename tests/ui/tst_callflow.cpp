@@ -1,5 +1,4 @@
-// The flows charged to the card, end to end in the window: calls, balance
-// queries and text messages; what the stand-ins received and what is shown.
+// Calls, balance queries and messages end to end in the window: what the stand-ins received and what is shown.
 #include "tests/ui/windowfixture.h"
 
 #include "store/journal.h"
@@ -9,15 +8,13 @@
 namespace {
 const FlowSettings card;
 const QString home = "homeNet homeNetTone", homeWeb = "homeNet homeNetGprsEdgeWifi", domain = ZELVIT_SIP_DOMAIN;
-// The card's balance changes with each message: the web balance rows answer with this one.
 const QByteArray balance = "<R><BALANCE>12.50</BALANCE></R>";
 const QString webBalance = "web:balance OPERATION=GET-BALANCE MSISDN=5550001111 PIN=" + card.pin + " INCOGNITO=NO";
 const QString calledBack = "Wait an incoming phone call from +79160000000.";
 const QString sipFormat = "Incorrect phone number.\nFormat for SIP: sip:[number]\nFormat for Phone: [number]";
 const QString noMethod = "Network or method of connection isn't selected";
 
-// What each way of calling sends for a number. A cellular channel already open
-// to a dial string is reused without a request: each test dials its own.
+// An open cellular channel to a dial string is reused without a request: each test dials its own.
 QString tone(const QString &number)
 {
     return "ring:+78005550000p03" + card.pin + '*' + number + '*';
@@ -36,11 +33,9 @@ QString message(const QString &from, const QString &to, const QString &text)
         + " INCOGNITO=NO MESSAGE=" + text.toUtf8().toBase64();
 }
 
-// A call ("+..." or digits typed, "sip:...") or "balance" in a situation: the connection
-// choices, "foreign" (the foreign box), "unregistered", "offlineAtOpen", "offlineAtCall"
-// and an access number. What the window shows: a notice for a refusal, else the box or the
-// balance. Once a refusal's cause is gone, again is called (or the balance asked): seen is
-// then the first record. masked: the log's line for the dialled or texted PIN; reply: the operator's.
+// A number or "balance" typed in a situation (choices, "foreign", "unregistered", "offlineAtOpen|Call",
+// access number); shown: a refusal's notice, else the box or balance. After a refusal `again` is
+// called and is the first seen. masked: the log's line with the PIN; reply: the operator's.
 struct Flow { QString situation, typed, shown, seen, again = {}, masked = {}; QByteArray reply = {}; };
 }
 Q_DECLARE_METATYPE(Flow)
@@ -88,7 +83,7 @@ private slots:
             << Flow{"sip offlineAtCall", "79160000000", noConnection, sipCall("79160000013"), "79160000013"};
         QTest::newRow("SIP, other domain")
             << Flow{"sip", "sip:79160000000@sip.example.org", sipFormat, sipCall("79160000014"), "79160000014"};
-        // Off line at start no account was made; the call brings it up and says so.
+        // Off line at start no account was made; the call brings it up.
         QTest::newRow("SIP without account")
             << Flow{"sip offlineAtOpen", "79160000000", notReady, sipCall("79160000016"), "79160000016"};
         QTest::newRow("home network, no method") << Flow{"homeNet", "79160000000", noMethod, ""};
@@ -99,13 +94,11 @@ private slots:
         QTest::newRow("balance, home web") << Flow{homeWeb, "balance", "12.50", webBalance};
         QTest::newRow("balance, web, unknown card")
             << Flow{homeWeb, "balance", "Error...", webBalance, "", "", "<R><RETURN-CODE>101</RETURN-CODE></R>"};
-        // Tone and text ask only when registered, the web only on line.
         QTest::newRow("balance, tone, not registered")
             << Flow{home + " unregistered +78005550012", "balance", noConnection, toneBalance.arg(2), "balance"};
         QTest::newRow("balance, web, off line")
             << Flow{homeWeb + " offlineAtCall", "balance", noConnection, webBalance, "balance"};
     }
-
     void flowReachesStandInOrIsRefused()
     {
         QFETCH(Flow, row);
@@ -118,7 +111,7 @@ private slots:
         QVERIFY(HandsetSim::setRegistered(!state.contains("unregistered")));
         setOnline(!state.contains("offlineAtOpen"));
         open(settings);
-        if (sip && state.contains("offlineAtOpen")) // Off line, the window keeps no SIP account.
+        if (sip && state.contains("offlineAtOpen"))
             QTRY_COMPARE(notices(), QStringList{noConnection});
         QVERIFY(!sip || state.contains("offlineAtOpen") || sipAccountUp());
         setOnline(!state.contains("offlineAtCall"));
@@ -189,7 +182,6 @@ private slots:
         QTRY_COMPARE(boxes->boxTexts, QStringList{"Unable to call (No network coverage)"});
     }
 
-    // A second tap while the operator has the order must not order (and bill) again.
     void webCallbackOrdersOnceUntilItsOutcome_data()
     {
         QTest::addColumn<QByteArray>("reply");
@@ -197,7 +189,6 @@ private slots:
         QTest::newRow("accepted") << QByteArray("000") << calledBack;
         QTest::newRow("refused") << QByteArray("105") << "There is error at the query of call.";
     }
-
     void webCallbackOrdersOnceUntilItsOutcome()
     {
         QFETCH(QByteArray, reply);
@@ -215,8 +206,6 @@ private slots:
         expectSeen({webCall("79160000000"), webCall("79160000000")});
     }
 
-    // Each flow charged to the card (every way of calling passes one check)
-    // stops at the card page while there is none, and goes out once one is saved.
     void chargingFlowWithoutCardOpensCardPage_data()
     {
         QTest::addColumn<QString>("flow");
@@ -226,7 +215,6 @@ private slots:
         QTest::newRow("balance by tone") << "balanceButton" << 0 << "ring:+78005550000p02" + card.pin + "*";
         QTest::newRow("message") << "smsSendButton" << 15 << message("79031234567", "79160000002", "Hello");
     }
-
     void chargingFlowWithoutCardOpensCardPage()
     {
         QFETCH(QString, flow);
@@ -255,7 +243,6 @@ private slots:
         expectSeen({then});
     }
 
-    // A second tap while the query is out must not ask (and bill) again.
     void webBalanceAsksOnceUntilItsOutcome()
     {
         open(situation(homeWeb));
@@ -317,7 +304,6 @@ private slots:
         QCOMPARE(text("receiversButton"), "2");
         QCOMPARE(notices(), (QStringList{"Phone number was added.", "The same contact already exist in the list",
                                          "Phone number was added.", "Incorrect phone number."}));
-        // A refused number stays in the field for correction.
         QCOMPARE(text("smsReceiverLineEdit"), "7916+000000");
         click("smsContactsDeleteButton");
         QCOMPARE(receivers().size(), 2);
@@ -338,7 +324,6 @@ private slots:
         QTest::newRow("256 characters") << QString(256, 'x') << true << tooLong;
         QTest::newRow("no receivers") << "Hello" << false << none;
     }
-
     void sendChecksAreCombinedInOneNotice()
     {
         QFETCH(QString, message);
@@ -373,8 +358,7 @@ private slots:
         QCOMPARE(this->text("receiversButton"), "0");
     }
 
-    // Until the gateway answers, the message stays and Send does nothing; a
-    // refusal brings it back to its page, ready to be sent again.
+    // Until the gateway answers Send does nothing; a refusal brings the message back, ready to resend.
     void gatewayAnswerShowsItsBox_data()
     {
         QTest::addColumn<QByteArray>("reply");
@@ -387,7 +371,6 @@ private slots:
         QTest::newRow("503") << QByteArray("Response_Code=503") << "Insufficient funds for the operation.";
         QTest::newRow("505") << QByteArray("Response_Code=505") << "Your account is blocked.";
     }
-
     void gatewayAnswerShowsItsBox()
     {
         QFETCH(QByteArray, reply);

@@ -1,5 +1,4 @@
-// The contacts and journal pages against the address book served by Evolution
-// Data Server: the lines they list, the search, details, and where they lead.
+// The contacts and journal pages over the Evolution Data Server book: lines, search, details, navigation.
 #include "tests/ui/windowfixture.h"
 
 #include <algorithm>
@@ -12,7 +11,6 @@ const QString noName = " (+79160000003)", ivan = "Ivan Petrov (+79160000004)";
 const QString annaWork = "Anna (work) (+7 (916) 555-12-34)", smith = "Smith, John (+79165551235)";
 const QStringList telephoneLines = {noName, annaMobile, annaHome, andrey, ivan, annaWork, smith};
 
-// The text, two blanks and the time of the call.
 bool stamped(const QString &text, const QString &line)
 {
     return QRegularExpression('^' + QRegularExpression::escape(text) + "  \\d{4}\\.\\d\\d\\.\\d\\d \\d\\d:\\d\\d$")
@@ -36,7 +34,7 @@ private:
         selectLine("contactsListWidget", row);
     }
 
-    // Not registered: a call is journalled, then refused without dialling.
+    // Not registered: journalled, not dialled.
     void placeCall(const QString &typed)
     {
         QVERIFY(HandsetSim::setRegistered(false));
@@ -60,19 +58,16 @@ private slots:
         QTest::newRow("SIP box unsaved, cleared") << false << true << "x\b" << QStringList{andreySip, "Ivan Petrov ()"};
         QTest::newRow("SIP box unsaved, name prefix") << false << true << "iv" << QStringList{"Ivan Petrov ()"};
     }
-
     void contactsListLinesStartingWithSearchText()
     {
         QFETCH(bool, savedSip);
         QFETCH(bool, sipBox);
         QFETCH(QString, typed);
         QFETCH(QStringList, expected);
-        FlowSettings settings;
-        settings.sip = savedSip;
-        open(settings);
+        open(situation(FlowSettings().choices + (savedSip ? " sip" : "")));
         click("pushButton");
         QCOMPARE(page(), 9);
-        // The search follows the connection page's box as it stands, unsaved.
+        // The search follows the SIP box unsaved.
         find<QCheckBox>("sipCheckBox")->setChecked(sipBox);
         QTest::keyClicks(find<QLineEdit>("searchEdit"), typed);
         QStringList shown = lines("contactsListWidget");
@@ -131,7 +126,6 @@ private slots:
         QCOMPARE(operatorSim.requests().last().field("NUMB"), "79160000002-79165551234-79165551235");
     }
 
-    // The newest call is listed first; a double tap shows its details (name, number, time).
     void journalListsNewestCallFirstWithDetails_data()
     {
         QTest::addColumn<QString>("typed");
@@ -147,7 +141,6 @@ private slots:
         QTest::newRow("comma name, number with blanks")
             << "+7 916 555-12-35" << "Smith, John (+7 916 555-12-35)" << "Smith, John";
     }
-
     void journalListsNewestCallFirstWithDetails()
     {
         QFETCH(QString, typed);
@@ -168,7 +161,6 @@ private slots:
         QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, top);
         QTest::mouseDClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, top);
         const QStringList shown = notices();
-        // The separator's two blanks follow the ": " of the time line.
         const QString details = "Contact name: " + name + "\nnumber: " + typed + "\ntime: ";
         QCOMPARE(shown.size(), 1);
         QVERIFY2(stamped(details, shown[0]), qPrintable(shown[0]));

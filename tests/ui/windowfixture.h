@@ -17,9 +17,7 @@
 
 #include <memory>
 
-// What the window tests share: an operator stand-in that knows the default
-// card; before each test no settings, a registered handset on line, no
-// notices, empty stand-in records and modal dialogs answered.
+// Before each window test: no settings, a registered handset on line, no notices, empty records.
 class WindowFixture : public QObject
 {
     Q_OBJECT
@@ -29,19 +27,11 @@ protected:
     explicit WindowFixture(bool telepathy, const QString &cardOwner = FlowSettings().telephoneNumber)
         : telepathy(telepathy), cardOwner(cardOwner) {}
 
-    // The default card with exactly the named connection choices on, e.g. "intRoum intRoumSms".
+    // The default card with exactly the named connection choices on.
     static FlowSettings situation(const QString &choices)
     {
-        const QStringList on = choices.split(' ');
         FlowSettings s;
-        s.homeNet = on.contains("homeNet");
-        s.homeNetTone = on.contains("homeNetTone");
-        s.homeNetGprsEdgeWifi = on.contains("homeNetGprsEdgeWifi");
-        s.natRoum = on.contains("natRoum");
-        s.intRoum = on.contains("intRoum");
-        s.intRoumGprsEdgeWifi = on.contains("intRoumGprsEdgeWifi");
-        s.intRoumSms = on.contains("intRoumSms");
-        s.sip = on.contains("sip");
+        s.choices = choices;
         return s;
     }
 
@@ -80,14 +70,14 @@ protected:
         return result;
     }
 
-    // What the stand-ins received, one line each: "ring:<dial string>", "sofiasip:<address>",
-    // "sms:<text>" (to an access number), "web:<service> <field>=<value>..." (but the request id).
+    // What the stand-ins received: "ring:<dial string>", "sofiasip:<address>", "sms:<text>" (to an
+    // access number), "web:<service> <field>=<value>..." (no request id).
     QStringList seen()
     {
         QStringList result;
         for (const TelepathySim::ChannelRequest &request : telepathy ? TelepathySim::channelRequests()
                                                                      : QList<TelepathySim::ChannelRequest>()) {
-            if (!request.channelType.endsWith("Text")) // a text's channel is in its "sms:" line
+            if (!request.channelType.endsWith("Text"))
                 result << request.manager + ':' + request.targetId;
         }
         for (const TelepathySim::SentText &sent :
@@ -135,7 +125,7 @@ protected slots:
         boxes.reset(new ModalAnswerer);
     }
 
-    // Whatever a test did, the log shows neither the PIN nor the SIP password made of its start.
+    // The log never shows the PIN nor the SIP password made of its start.
     void cleanup()
     {
         window.reset();

@@ -21,7 +21,7 @@ void watchConnectivity(QObject *owner)
     QTRY_VERIFY(IcdHandler::internetConnected);
 }
 
-void storeCard(const QString &cardNumber, const QString &pin, const QString &telephoneNumber)
+void FlowSettings::save() const
 {
     PrivateFiles::ensureDirectory(PrivateFiles::settingsDir());
     SettingsManager settings;
@@ -29,23 +29,17 @@ void storeCard(const QString &cardNumber, const QString &pin, const QString &tel
     card->cardNumber = cardNumber;
     card->pin = pin;
     card->telephoneNumber = telephoneNumber;
-    settings.saveVirtualCardSettings();
-}
-
-void FlowSettings::save() const
-{
-    storeCard(cardNumber, pin, telephoneNumber);
-    SettingsManager settings;
-    settings.getVirtualCardSettings()->accessNumber = accessNumber;
+    card->accessNumber = accessNumber;
+    const QStringList on = choices.split(' ');
     ConnectionSettings *cs = settings.getConnectionSettings();
-    cs->homeNet = homeNet;
-    cs->homeNetTone = homeNetTone;
-    cs->homeNetGprsEdgeWifi = homeNetGprsEdgeWifi;
-    cs->natRoum = natRoum;
-    cs->intRoum = intRoum;
-    cs->intRoumGprsEdgeWifi = intRoumGprsEdgeWifi;
-    cs->intRoumSms = intRoumSms;
-    cs->sip = sip;
+    cs->homeNet = on.contains("homeNet");
+    cs->homeNetTone = on.contains("homeNetTone");
+    cs->homeNetGprsEdgeWifi = on.contains("homeNetGprsEdgeWifi");
+    cs->natRoum = on.contains("natRoum");
+    cs->intRoum = on.contains("intRoum");
+    cs->intRoumGprsEdgeWifi = on.contains("intRoumGprsEdgeWifi");
+    cs->intRoumSms = on.contains("intRoumSms");
+    cs->sip = on.contains("sip");
     settings.saveVirtualCardSettings();
     settings.saveConnectionSettings();
 }
