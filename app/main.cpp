@@ -1,11 +1,11 @@
 // Start-up and shutdown order: settings directory, fresh activity log,
 // translation, connectivity watcher, then the window on its start page.
-#include "app/logmanager.h"
 #include "app/translationsdirectory.h"
 #include "settings/languagesettings.h"
 #include "settings/settingsmanager.h"
 #include "ui/mainwindow.h"
 #include "util/icdhandler.h"
+#include "util/logmanager.h"
 #include "util/privatefiles.h"
 
 #include <QApplication>

@@ -1,6 +1,7 @@
 #include "net/httpmanager.h"
 
-#include "app/logmanager.h"
+#include "util/logmanager.h"
+#include "util/secretmask.h"
 
 #include <QDebug>
 #include <QNetworkAccessManager>

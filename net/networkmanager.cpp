@@ -1,9 +1,10 @@
 #include "net/networkmanager.h"
 
-#include "app/logmanager.h"
 #include "net/httpmanager.h"
 #include "settings/virtualcardsettings.h"
 #include "util/icdhandler.h"
+#include "util/logmanager.h"
+#include "util/secretmask.h"
 #include "util/utils.h"
 
 #include <QDateTime>
@@ -15,9 +16,6 @@
 #include <QRegularExpression>
 
 namespace {
-
-const char *const noConnection = QT_TRANSLATE_NOOP("NetworkManager", "There is no connection.");
-const char *const incorrectNumber = QT_TRANSLATE_NOOP("NetworkManager", "Incorrect phone number.");
 
 QString requestId()
 {
@@ -92,17 +90,18 @@ NetworkManager::NetworkManager(VirtualCardSettings *settings, QObject *parent,
             this, &NetworkManager::sendSmsFinished);
 }
 
-void NetworkManager::refuse(const char *notice)
+void NetworkManager::refuse(Request request, Refusal refusal)
 {
-    Utils::showNotice(tr(notice), 0);
-    LogManager::writeLog(QString::fromLatin1(notice));
+    LogManager::writeLog(refusal == Refusal::NoConnection ? QStringLiteral("There is no connection.")
+                                                          : QStringLiteral("Incorrect phone number."));
+    emit requestRefused(request, refusal);
 }
 
 bool NetworkManager::getBalance()
 {
     LogManager::writeLog(QStringLiteral("GET-BALANCE"));
     if (!IcdHandler::internetConnected) {
-        refuse(noConnection);
+        refuse(Request::Balance, Refusal::NoConnection);
         return false;
     }
     return httpManager->sendRequest(endpoints.billingHost, endpoints.balancePort,
@@ -116,11 +115,11 @@ bool NetworkManager::httpCall(const QString &number, bool foreign)
     LogManager::writeLog(QStringLiteral("JA-CALLBACK"));
     const QString dialled = Utils::toDiallingForm(number, foreign);
     if (dialled.size() < 6 || dialled.size() > 15) {
-        refuse(incorrectNumber);
+        refuse(Request::Callback, Refusal::IncorrectNumber);
         return false;
     }
     if (!IcdHandler::internetConnected || Utils::getRegistrationStatus() == 0) {
-        refuse(noConnection);
+        refuse(Request::Callback, Refusal::NoConnection);
         return false;
     }
     return httpManager->sendRequest(endpoints.billingHost, endpoints.callbackPort,
@@ -143,7 +142,7 @@ bool NetworkManager::getCardNumber(const QString &telephoneNumber)
 {
     LogManager::writeLog(QStringLiteral("GET-CARDNUMBER"));
     if (!IcdHandler::internetConnected) {
-        refuse(noConnection);
+        refuse(Request::CardNumber, Refusal::NoConnection);
         return false;
     }
     return httpManager->sendRequest(endpoints.portalHost, endpoints.portalPort,
@@ -235,37 +234,40 @@ void NetworkManager::readBalanceReply(const QByteArray &data)
         emit getBalanceErrorSignal();
         return;
     }
-    // A document naming neither a balance nor a refusal is an error as well:
-    // the window waits for one outcome of every query.
-    if (!walkBalance(document.documentElement()))
+    // One outcome per query, the first the walk meets; a document naming
+    // neither a balance nor a refusal is an error as well.
+    QString balance;
+    switch (walkBalance(document.documentElement(), &balance)) {
+    case BalanceOutcome::Balance:
+        emit getBalanceFinishedSignal(balance);
+        break;
+    case BalanceOutcome::None:
+    case BalanceOutcome::Refused:
         emit getBalanceErrorSignal();
+        break;
+    }
 }
 
-bool NetworkManager::walkBalance(const QDomNode &node)
+NetworkManager::BalanceOutcome NetworkManager::walkBalance(const QDomNode &node, QString *balance)
 {
-    bool answered = false;
     for (QDomNode child = node.firstChild(); !child.isNull(); child = child.nextSibling()) {
         const QDomElement element = child.toElement();
         if (!element.isNull()) {
             if (element.tagName() == QLatin1String("BALANCE")) {
-                const QString balance = element.text().trimmed();
-                LogManager::writeLog(QStringLiteral("# BALANCE_TEXT(") + balance
-                                     + QLatin1Char(')'));
-                emit getBalanceFinishedSignal(balance);
-                answered = true;
-            } else if (element.tagName() == QLatin1String("RETURN-CODE")
-                       && (element.text() == QLatin1String("101")
-                           || element.text() == QLatin1String("102"))) {
-                emit getBalanceErrorSignal();
-                return true;
-            } else {
-                LogManager::writeLog(tagLine(element));
+                *balance = element.text().trimmed();
+                LogManager::writeLog(QStringLiteral("# BALANCE_TEXT(") + *balance + QLatin1Char(')'));
+                return BalanceOutcome::Balance;
             }
+            if (element.tagName() == QLatin1String("RETURN-CODE")
+                && (element.text() == QLatin1String("101") || element.text() == QLatin1String("102")))
+                return BalanceOutcome::Refused;
+            LogManager::writeLog(tagLine(element));
         }
-        if (walkBalance(child))
-            answered = true;
+        const BalanceOutcome found = walkBalance(child, balance);
+        if (found != BalanceOutcome::None)
+            return found;
     }
-    return answered;
+    return BalanceOutcome::None;
 }
 
 void NetworkManager::cardNumberReplyFinished(QNetworkReply *reply)
@@ -316,8 +318,10 @@ void NetworkManager::parseXML(const QDomElement &root)
         }
     }
 
-    if (status == QLatin1String("Fail"))
-        emit getCardNumberFailSignal();
-    else if (status == QLatin1String("Success"))
+    // Any status but a success (a "Pending" too) ends the request as a
+    // failure: the window waits for one outcome.
+    if (status == QLatin1String("Success"))
         emit getCardNumberSuccessSignal(number, pin);
+    else
+        emit getCardNumberFailSignal();
 }

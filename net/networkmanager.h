@@ -14,11 +14,17 @@ class QNetworkReply;
 class VirtualCardSettings;
 
 // The one client of the operator's web services: sends the four requests
-// and turns each reply into one outcome signal.
+// and turns each reply into one outcome signal. A request refused before it
+// is sent reports why (requestRefused) and returns false.
 class NetworkManager : public QObject
 {
     Q_OBJECT
 public:
+    enum class Request { Balance, Callback, CardNumber };
+    Q_ENUM(Request)
+    enum class Refusal { NoConnection, IncorrectNumber };
+    Q_ENUM(Refusal)
+
     explicit NetworkManager(VirtualCardSettings *settings, QObject *parent = nullptr,
                             const OperatorEndpoints &endpoints = OperatorEndpoints::compiledIn());
 
@@ -49,6 +55,7 @@ signals:
     void httpSendSms505Signal(QString code);
     void getCardNumberSuccessSignal(QString cardNumber, QString pin);
     void getCardNumberFailSignal();
+    void requestRefused(NetworkManager::Request request, NetworkManager::Refusal refusal);
 
 private slots:
     void balanceReplyFinished(QNetworkReply *reply);
@@ -58,9 +65,10 @@ private slots:
 
 private:
     void parseXML(const QDomElement &root);
-    // True once the walk emitted an outcome.
-    bool walkBalance(const QDomNode &node);
-    void refuse(const char *notice);
+    enum class BalanceOutcome { None, Balance, Refused };
+    // Depth first, in document order, up to the first outcome.
+    BalanceOutcome walkBalance(const QDomNode &node, QString *balance);
+    void refuse(Request request, Refusal refusal);
 
     HttpManager *httpManager;
     VirtualCardSettings *virtualCardSettings;

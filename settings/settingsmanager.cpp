@@ -1,12 +1,13 @@
 #include "settings/settingsmanager.h"
 
-#include "app/logmanager.h"
 #include "config.h"
 #include "settings/connectionsettings.h"
 #include "settings/contactssettings.h"
 #include "settings/languagesettings.h"
 #include "settings/virtualcardsettings.h"
+#include "util/logmanager.h"
 #include "util/privatefiles.h"
+#include "util/secretmask.h"
 
 #include <QDataStream>
 #include <QDebug>

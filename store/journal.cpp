@@ -1,7 +1,7 @@
 #include "store/journal.h"
 
-#include "app/logmanager.h"
 #include "store/call.h"
+#include "util/logmanager.h"
 #include "util/privatefiles.h"
 
 #include <QBuffer>

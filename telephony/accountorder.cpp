@@ -7,10 +7,11 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 
+#include <TelepathyQt/AccountSet>
 #include <TelepathyQt/Constants>
 
 void requestAccountPaths(const Tp::AccountManagerPtr &manager, QObject *context,
-                         const std::function<void(const QStringList &)> &done)
+                         const std::function<void(const QStringList &, int)> &done)
 {
     QDBusMessage getAll = QDBusMessage::createMethodCall(
         manager->busName(), manager->objectPath(), QStringLiteral("org.freedesktop.DBus.Properties"),
@@ -21,16 +22,19 @@ void requestAccountPaths(const Tp::AccountManagerPtr &manager, QObject *context,
         watcher->deleteLater();
         const QDBusPendingReply<QVariantMap> reply = *watcher;
         QStringList paths;
+        int validCount = 0;
         if (reply.isError()) {
             for (const Tp::AccountPtr &account : manager->allAccounts())
                 paths << account->objectPath();
+            validCount = manager->validAccounts()->accounts().count();
         } else {
-            for (const QString &list : {QStringLiteral("ValidAccounts"), QStringLiteral("InvalidAccounts")}) {
-                const auto listed = qdbus_cast<QList<QDBusObjectPath>>(reply.value().value(list));
-                for (const QDBusObjectPath &path : listed)
-                    paths << path.path();
-            }
+            const QVariantMap properties = reply.value();
+            const auto valid = qdbus_cast<QList<QDBusObjectPath>>(properties.value(QStringLiteral("ValidAccounts")));
+            const auto invalid = qdbus_cast<QList<QDBusObjectPath>>(properties.value(QStringLiteral("InvalidAccounts")));
+            for (const QDBusObjectPath &path : valid + invalid)
+                paths << path.path();
+            validCount = valid.size();
         }
-        done(paths);
+        done(paths, validCount);
     });
 }

@@ -5,6 +5,8 @@
 #include <TelepathyQt/PendingReady>
 #include <TelepathyQt/PendingVariant>
 
+#include <utility>
+
 CallWatch::CallWatch(QObject *parent)
     : QObject(parent)
 {
@@ -12,6 +14,9 @@ CallWatch::CallWatch(QObject *parent)
 
 void CallWatch::follow(const Tp::ChannelPtr &call)
 {
+    if (std::exchange(answered, true))
+        return;
+    emit placed();
     channel = call;
     if (!channel)
         return;
@@ -23,6 +28,13 @@ void CallWatch::follow(const Tp::ChannelPtr &call)
     // A channel the dispatcher names comes without its properties: its type is
     // known once it is ready.
     connect(channel->becomeReady(), &Tp::PendingOperation::finished, this, &CallWatch::followCallState);
+}
+
+void CallWatch::refuse(const QString &message)
+{
+    if (std::exchange(answered, true))
+        return;
+    emit failed(message);
 }
 
 void CallWatch::followCallState()

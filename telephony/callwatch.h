@@ -10,18 +10,26 @@ namespace Tp {
 class PendingOperation;
 }
 
-// Follows one placed call until it ends: its channel closes (or is lost with
-// its connection), or, for a Call1 channel, its call state becomes Ended.
+// One call from its request on: the request's one outcome (placed, or failed
+// with Telepathy's message), then, for a placed call, its end: its channel
+// closes (or is lost with its connection), or, for a Call1 channel, its call
+// state becomes Ended.
 class CallWatch : public QObject
 {
     Q_OBJECT
 public:
     explicit CallWatch(QObject *parent = nullptr);
 
+    // The request succeeded: placed(), then ended() when the channel goes.
+    // Without a channel to follow the end stays unknown.
     void follow(const Tp::ChannelPtr &channel);
+    // The request failed: failed(), and no end.
+    void refuse(const QString &message);
 
 signals:
-    // Once per call.
+    void placed();
+    void failed(const QString &message);
+    // Once per placed call.
     void ended();
 
 private:
@@ -30,6 +38,7 @@ private:
     void onCallState(Tp::PendingOperation *op);
 
     Tp::ChannelPtr channel;
+    bool answered = false;
     bool done = false;
 };
 

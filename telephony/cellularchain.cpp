@@ -1,8 +1,8 @@
 #include "telephony/cellularchain.h"
 
-#include "app/logmanager.h"
 #include "telephony/accountorder.h"
-#include "telephony/unabletocallbox.h"
+#include "telephony/sharedaccountmanager.h"
+#include "util/logmanager.h"
 
 #include <TelepathyQt/AccountSet>
 #include <TelepathyQt/ConnectionLowlevel>
@@ -12,6 +12,8 @@
 #include <TelepathyQt/PendingContacts>
 #include <TelepathyQt/PendingOperation>
 #include <TelepathyQt/PendingReady>
+
+#include <utility>
 
 namespace {
 
@@ -28,9 +30,7 @@ CellularChain::CellularChain(const QString &className, const QString &target, co
     , connectFeatures(connectFeatures)
 {
     LogManager::writeLog(className + QStringLiteral("() begin"));
-    // Telepathy's D-Bus types must be known before the first call; repeating it is harmless.
-    Tp::registerTypes();
-    manager = Tp::AccountManager::create();
+    manager = sharedAccountManager();
     connect(manager->becomeReady(), &Tp::PendingOperation::finished, this,
             &CellularChain::onAMReady);
 }
@@ -59,12 +59,21 @@ Tp::PendingChannel *CellularChain::requestChannel(const Tp::ConnectionPtr &on,
 void CellularChain::reportChannelError(const QString &failure, Tp::PendingOperation *op)
 {
     logFromClass(failure + op->errorName() + QStringLiteral("-") + op->errorMessage());
-    UnableToCallBox::show(op->errorMessage());
+    fail(Failure::ChannelRefused, op->errorMessage());
 }
 
-const Tp::AccountManagerPtr &CellularChain::accountManager() const
+void CellularChain::succeed()
 {
-    return manager;
+    if (std::exchange(ended, true))
+        return;
+    emit done();
+}
+
+void CellularChain::fail(Failure failure, const QString &message)
+{
+    if (std::exchange(ended, true))
+        return;
+    emit failed(failure, message);
 }
 
 const Tp::ConnectionPtr &CellularChain::connection() const
@@ -88,38 +97,42 @@ void CellularChain::onAMReady(Tp::PendingOperation *op)
 {
     LogManager::writeLog(QStringLiteral("onAMReady begin"));
     // A manager that failed to become ready lists no accounts: the chain ends.
-    const bool ready = !op->isError();
-    const int validCount = ready ? manager->validAccounts()->accounts().count() : 0;
-    LogManager::writeLog(QStringLiteral("validAccountPaths().count() = ") + QString::number(validCount));
-    if (!ready)
+    if (op->isError()) {
+        LogManager::writeLog(QStringLiteral("validAccountPaths().count() = 0"));
+        fail(Failure::NoAccount, op->errorMessage());
         return;
-    requestAccountPaths(manager, this, [this](const QStringList &paths) { takeAccounts(paths); });
+    }
+    requestAccountPaths(manager, this,
+                        [this](const QStringList &paths, int validCount) { takeAccount(paths, validCount); });
 }
 
-void CellularChain::takeAccounts(const QStringList &paths)
+void CellularChain::takeAccount(const QStringList &paths, int validCount)
 {
+    LogManager::writeLog(QStringLiteral("validAccountPaths().count() = ") + QString::number(validCount));
     for (const QString &path : paths) {
         LogManager::writeLog(QStringLiteral("account path = ") + path);
         if (!path.contains(cellularAccountMark, Qt::CaseInsensitive))
             continue;
         account = Tp::Account::create(manager->busName(), path);
-        connect(account->becomeReady(), &Tp::PendingOperation::finished, this,
-                &CellularChain::onReady);
+        connect(account->becomeReady(), &Tp::PendingOperation::finished, this, &CellularChain::onReady);
+        return;
     }
+    fail(Failure::NoAccount);
 }
 
 void CellularChain::onReady(Tp::PendingOperation *)
 {
-    currentAccount = account.data();
     LogManager::writeLog(QStringLiteral("onReady begin"));
-    const Tp::ConnectionPtr accountConnection = currentAccount->connection();
+    const Tp::ConnectionPtr accountConnection = account->connection();
     QString state = QStringLiteral("no");
     if (accountConnection)
         state = accountConnection->isReady() ? QStringLiteral("Ready") : QStringLiteral("notReady");
-    logFromClass(QStringLiteral("onReady cmName=") + currentAccount->cmName()
+    logFromClass(QStringLiteral("onReady cmName=") + account->cmName()
                  + QStringLiteral("haveConnection=") + state);
-    if (!accountConnection)
+    if (!accountConnection) {
+        fail(Failure::NoConnection);
         return;
+    }
     connect(accountConnection->becomeReady(Tp::Features() << Tp::Connection::FeatureRoster
                                                           << Tp::Connection::FeatureSelfContact),
             &Tp::PendingOperation::finished, this, &CellularChain::onConnectionCreated);
@@ -129,12 +142,13 @@ void CellularChain::onConnectionCreated(Tp::PendingOperation *op)
 {
     LogManager::writeLog(QStringLiteral("onConnectionCreated begin"));
     // The account may have lost its connection while it was being made ready.
-    if (op->isError() || !currentAccount || !currentAccount->connection()) {
+    if (op->isError() || !account->connection()) {
         LogManager::writeLog(QStringLiteral("Unable to create connection"));
+        fail(Failure::NoConnection, op->errorMessage());
         return;
     }
     LogManager::writeLog(QStringLiteral("Connection created"));
-    liveConnection = currentAccount->connection();
+    liveConnection = account->connection();
     connect(liveConnection->lowlevel()->requestConnect(connectFeatures),
             &Tp::PendingOperation::finished, this, &CellularChain::onConnectionConnected);
     connect(liveConnection.data(), &Tp::DBusProxy::invalidated, this,
@@ -147,11 +161,13 @@ void CellularChain::onConnectionConnected(Tp::PendingOperation *op)
     if (op->isError()) {
         LogManager::writeLog(QStringLiteral("Connection cannot become connected -") + op->errorName()
                              + QStringLiteral(": ") + op->errorMessage());
+        fail(Failure::NoConnection, op->errorMessage());
         return;
     }
     LogManager::writeLog(QStringLiteral("Connected!"));
     if (!liveConnection) {
         logFromClass(QStringLiteral("onConnectionConnected: connection lost"));
+        fail(Failure::NoConnection);
         return;
     }
     LogManager::writeLog(QStringLiteral("Creating contact object for receiver") + shownTarget);
@@ -167,19 +183,23 @@ void CellularChain::onContactRetrieved(Tp::PendingOperation *op)
         LogManager::writeLog(QStringLiteral("Unable to create contact object for receiver")
                              + shownTarget + QStringLiteral("-") + op->errorName()
                              + QStringLiteral(": ") + op->errorMessage());
+        fail(Failure::NoContact, op->errorMessage());
         return;
     }
     const QList<Tp::ContactPtr> contacts = static_cast<Tp::PendingContacts *>(op)->contacts();
     if (contacts.isEmpty() || !liveConnection) {
         logFromClass(QStringLiteral("onContactRetrieved: no contact for receiver") + shownTarget);
+        fail(Failure::NoContact);
         return;
     }
     contact = contacts.first();
     advertiseCapabilities(liveConnection);
-    if (liveConnection->interfaces().contains(TP_QT_IFACE_CONNECTION_INTERFACE_REQUESTS)) {
-        logFromClass(QStringLiteral("onContactRetrieved contact.id() = ") + shownId(contact->id()));
-        outgoingCall(contact);
+    if (!liveConnection->interfaces().contains(TP_QT_IFACE_CONNECTION_INTERFACE_REQUESTS)) {
+        fail(Failure::NoConnection);
+        return;
     }
+    logFromClass(QStringLiteral("onContactRetrieved contact.id() = ") + shownId(contact->id()));
+    outgoingCall(contact);
 }
 
 void CellularChain::onConnectionInvalidated(Tp::DBusProxy *, const QString &errorName,

@@ -20,14 +20,29 @@ class DBusProxy;
 
 // The steps a cellular call and a cellular text message share: find the
 // handset's "ring" account, connect it and turn the target into a contact.
-// A subclass goes on from that contact in outgoingCall().
+// A subclass goes on from that contact in outgoingCall(). Every chain ends in
+// exactly one outcome: done(), or failed() with the step that failed.
 class CellularChain : public QObject
 {
     Q_OBJECT
 public:
+    enum class Failure {
+        NoAccount,      // no account manager, or no cellular account in it
+        NoConnection,   // the account has no usable connection
+        NoContact,      // the target could not be made a contact
+        ChannelRefused, // the network refused the call or text channel
+        NotSent,        // the text channel did not take the message
+    };
+    Q_ENUM(Failure)
+
     ~CellularChain() override;
 
     virtual void outgoingCall(const Tp::ContactPtr &contact) = 0;
+
+signals:
+    void done();
+    // message: Telepathy's error message, where there is one.
+    void failed(CellularChain::Failure failure, const QString &message);
 
 protected:
     // className starts the log lines that name the chain. Telepathy gets
@@ -46,10 +61,13 @@ protected:
                                        const Tp::ContactPtr &to);
 
     // Logs the refused channel step (e.g. "onOutgoingChannelCreated: channel
-    // cannot be created:") with Telepathy's error and shows the user the box.
+    // cannot be created:") with Telepathy's error and ends the chain with it.
     void reportChannelError(const QString &failure, Tp::PendingOperation *op);
 
-    const Tp::AccountManagerPtr &accountManager() const;
+    // The one outcome; whatever comes after it is ignored.
+    void succeed();
+    void fail(Failure failure, const QString &message = QString());
+
     // Empty once the connection became invalid.
     const Tp::ConnectionPtr &connection() const;
 
@@ -63,9 +81,9 @@ private slots:
                                  const QString &errorMessage);
 
 private:
-    // The account search: every path that names the cellular account is
-    // taken in turn, so the held account ends as the last one listed.
-    void takeAccounts(const QStringList &paths);
+    // The account search: the first listed path that names the cellular
+    // account is taken, so a chain runs once however many accounts match.
+    void takeAccount(const QStringList &paths, int validCount);
     // The contact's identifier as the log may show it.
     QString shownId(const QString &id) const;
     void logFromClass(const QString &text) const;
@@ -74,7 +92,7 @@ private:
     const QString target;
     const QString shownTarget;
     const Tp::Features connectFeatures;
-    Tp::Account *currentAccount = nullptr;
+    bool ended = false;
     // Declared so that destruction releases the connection first and the
     // account manager last.
     Tp::AccountManagerPtr manager;

@@ -1,9 +1,11 @@
 #include "telephony/tpsip.h"
 
-#include "app/logmanager.h"
 #include "config.h"
 #include "telephony/accountorder.h"
 #include "telephony/callwatch.h"
+#include "telephony/sharedaccountmanager.h"
+#include "util/logmanager.h"
+#include "util/secretmask.h"
 
 #include <QDateTime>
 
@@ -14,6 +16,7 @@
 #include <TelepathyQt/PendingChannelRequest>
 #include <TelepathyQt/PendingOperation>
 #include <TelepathyQt/PendingReady>
+#include <TelepathyQt/PendingStringList>
 #include <TelepathyQt/Types>
 #include <TelepathyQt/Presence>
 
@@ -74,9 +77,7 @@ TpSip::TpSip(const QString &cardNumber, const QString &password, QObject *parent
     // The password is the card PIN: never in the log.
     LogManager::writeLog(QStringLiteral("mCardNumber = ") + mCardNumber + QStringLiteral("mPassword = ")
                          + secretMask);
-    // Telepathy's D-Bus types must be known before the first call; repeating it is harmless.
-    Tp::registerTypes();
-    accountManager = Tp::AccountManager::create();
+    accountManager = sharedAccountManager();
     connect(accountManager->becomeReady(), &Tp::PendingOperation::finished, this, &TpSip::onAMReady);
     connect(this, &TpSip::error, this, &TpSip::onAccountInvalid);
 }
@@ -145,6 +146,7 @@ CallWatch *TpSip::makeMediaCall(const QString &sipId)
     }
     auto *watch = new CallWatch(this);
     connect(watch, &CallWatch::ended, watch, &QObject::deleteLater);
+    connect(watch, &CallWatch::failed, watch, &QObject::deleteLater);
     // Which kind of call the connection manager offers is known once the
     // account's capabilities are.
     const QDateTime userActionTime = QDateTime::currentDateTime();
@@ -176,13 +178,14 @@ void TpSip::onAMReady(Tp::PendingOperation *op)
         report(failure(QStringLiteral("AccountManager was not became ready -"), op));
         return;
     }
-    LogManager::writeLog(QStringLiteral("validAccountPaths().count() = ")
-                         + QString::number(accountManager->validAccounts()->accounts().count()));
-    requestAccountPaths(accountManager, this, [this](const QStringList &paths) { takeOrCreateAccount(paths); });
+    requestAccountPaths(accountManager, this, [this](const QStringList &paths, int validCount) {
+        takeOrCreateAccount(paths, validCount);
+    });
 }
 
-void TpSip::takeOrCreateAccount(const QStringList &paths)
+void TpSip::takeOrCreateAccount(const QStringList &paths, int validCount)
 {
+    LogManager::writeLog(QStringLiteral("validAccountPaths().count() = ") + QString::number(validCount));
     for (const QString &path : paths) {
         LogManager::writeLog(QStringLiteral("account path = ") + path);
         if (!path.contains(sipManager, Qt::CaseInsensitive)
@@ -193,8 +196,13 @@ void TpSip::takeOrCreateAccount(const QStringList &paths)
         account = Tp::Account::create(accountManager->busName(), path);
         accountValid = true;
         watchStatus();
-        connect(account->setEnabled(true), &Tp::PendingOperation::finished, this,
-                &TpSip::onAccountEnabled);
+        // The account may keep the password of an earlier PIN, changed while
+        // SIP was not in use: it registers with the card's PIN of today.
+        connect(account->updateParameters(passwordParameter(), QStringList()), &Tp::PendingOperation::finished,
+                this, [this] {
+                    connect(account->setEnabled(true), &Tp::PendingOperation::finished, this,
+                            &TpSip::onAccountEnabled);
+                });
         return;
     }
 
@@ -274,18 +282,40 @@ void TpSip::onMediaChannelReady(Tp::PendingOperation *op, CallWatch *watch)
     LogManager::writeLog(QStringLiteral("onMediaChannelReady begin"));
     if (op->isError()) {
         LogManager::writeLog(failure(QStringLiteral("MediaChannel was not created -"), op));
-        watch->deleteLater();
+        watch->refuse(op->errorMessage());
         return;
     }
     // The channel dispatcher names the channel the request succeeded with; an
     // account manager that does not leaves the call's end unknown.
     const Tp::ChannelRequestPtr request = static_cast<Tp::PendingChannelRequest *>(op)->channelRequest();
     const Tp::ChannelPtr channel = request ? request->channel() : Tp::ChannelPtr();
-    if (!channel) {
-        watch->deleteLater();
-        return;
-    }
     watch->follow(channel);
+    if (!channel)
+        watch->deleteLater();
+}
+
+void TpSip::updatePassword(const QString &password)
+{
+    LogManager::writeLog(QStringLiteral(" TpSip::updatePassword begin "));
+    mPassword = password;
+    if (!account)
+        return;
+    // The connection keeps the credentials it registered with: only a new
+    // one, after the reconnection, registers with the new password.
+    connect(account->updateParameters(passwordParameter(), QStringList()), &Tp::PendingOperation::finished,
+            this, [this](Tp::PendingOperation *op) {
+                if (op->isError()) {
+                    report(failure(QStringLiteral("Password was not updated -"), op));
+                    return;
+                }
+                LogManager::writeLog(QStringLiteral("TpSip password updated, reconnecting"));
+                account->reconnect();
+            });
+}
+
+QVariantMap TpSip::passwordParameter() const
+{
+    return {{QStringLiteral("password"), mPassword}};
 }
 
 void TpSip::onAccountInvalid(const QString &)

@@ -37,9 +37,12 @@ public:
     bool isAccountEnabled();
     void accountEnable();
     void accountDisable();
-    // Places a call; what it returns tells when the call ends, and goes with
-    // the call. Null when no call is requested.
+    // Places a call; what it returns tells the request's outcome and when
+    // the call ends, and goes with the call. Null when no call is requested.
     CallWatch *makeMediaCall(const QString &sipId);
+    // The card's PIN changed: the account's password follows, and the
+    // account reconnects so that its next registration carries it.
+    void updatePassword(const QString &password);
     // The account's last known registration; connecting until the account reports.
     SipStatus sipStatus() const;
 
@@ -60,7 +63,8 @@ private slots:
 
 private:
     // The first listed account of the card is taken, or a new one created.
-    void takeOrCreateAccount(const QStringList &paths);
+    void takeOrCreateAccount(const QStringList &paths, int validCount);
+    QVariantMap passwordParameter() const;
     // Logs the failure and emits error() with the same text.
     void report(const QString &text);
     // Whether the held account is to be taken as enabled.

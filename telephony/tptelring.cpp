@@ -1,6 +1,7 @@
 #include "telephony/tptelring.h"
 
-#include "app/logmanager.h"
+#include "telephony/sharedaccountmanager.h"
+#include "util/logmanager.h"
 
 #include <QDebug>
 
@@ -25,7 +26,7 @@ TpTelRing::TpTelRing(const QString &dtmfNumber, const QString &shownDtmfNumber, 
     : CellularChain(QStringLiteral("TpTelRing"), dtmfNumber, shownDtmfNumber,
                     Tp::Features() << Tp::Connection::FeatureSelfContact, parent)
 {
-    connect(accountManager().data(), &Tp::AccountManager::newAccount, this,
+    connect(sharedAccountManager().data(), &Tp::AccountManager::newAccount, this,
             &TpTelRing::onAccountCreated);
 }
 
@@ -45,6 +46,7 @@ void TpTelRing::outgoingCall(const Tp::ContactPtr &contact)
     const Tp::ConnectionPtr target = contact->manager()->connection();
     if (!target) {
         LogManager::writeLog(QStringLiteral("TpTelRing::outgoingCall: connection lost"));
+        fail(Failure::NoConnection);
         return;
     }
     connect(requestChannel(target, TP_QT_IFACE_CHANNEL_TYPE_STREAMED_MEDIA, contact),
@@ -63,6 +65,7 @@ void TpTelRing::onOutgoingChannelCreated(Tp::PendingOperation *op)
         reportChannelError(QStringLiteral("onOutgoingChannelCreated: channel cannot be created:"), op);
         return;
     }
+    succeed();
     watch.follow(static_cast<Tp::PendingChannel *>(op)->channel());
 }
 

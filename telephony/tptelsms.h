@@ -7,7 +7,9 @@
 
 #include <TelepathyQt/TextChannel>
 
-// Sends one cellular text message through the handset's "ring" connection manager.
+// Sends one cellular text message through the handset's "ring" connection
+// manager. Deleting the object drops a message not yet handed over: keep it
+// until its outcome.
 class TpTelSms : public CellularChain
 {
     Q_OBJECT
@@ -19,6 +21,7 @@ public:
 private slots:
     void onOutgoingChannelCreated(Tp::PendingOperation *op);
     void onOutgoingChannelReady(Tp::PendingOperation *op);
+    void onMessageSent(Tp::PendingOperation *op);
 
 private:
     QString message;

@@ -5,7 +5,7 @@
     <name>MainWindow</name>
     <message>
         <location filename="../ui/mainwindow.ui" line="32"/>
-        <location filename="../ui/mainwindow.cpp" line="164"/>
+        <location filename="../ui/mainwindow.cpp" line="172"/>
         <location filename="../ui/registration.cpp" line="79"/>
         <source>Zelvit</source>
         <translation>Zelvit</translation>
@@ -121,7 +121,7 @@
     </message>
     <message>
         <location filename="../ui/mainwindow.ui" line="601"/>
-        <location filename="../ui/balanceflow.cpp" line="67"/>
+        <location filename="../ui/balanceflow.cpp" line="34"/>
         <source>Loading...</source>
         <translation>Loading…</translation>
     </message>
@@ -321,7 +321,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../ui/mainwindow.ui" line="1459"/>
         <location filename="../ui/mainwindow.ui" line="1472"/>
-        <location filename="../ui/serviceoutcomes.cpp" line="16"/>
+        <location filename="../ui/serviceoutcomes.cpp" line="17"/>
         <source>Error</source>
         <translation>Error</translation>
     </message>
@@ -388,59 +388,61 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location filename="../ui/notices.cpp" line="11"/>
+        <location filename="../ui/serviceoutcomes.cpp" line="84"/>
         <source>There is no connection.</source>
         <translation>There is no connection.</translation>
     </message>
     <message>
-        <location filename="../ui/balanceflow.cpp" line="93"/>
+        <location filename="../ui/balanceflow.cpp" line="57"/>
         <source>Query of balance sent, look balance in incoming SMS.</source>
         <translation>Balance request sent. The balance will arrive by SMS.</translation>
     </message>
     <message>
-        <location filename="../ui/callflow.cpp" line="56"/>
-        <location filename="../ui/callflow.cpp" line="117"/>
-        <location filename="../ui/callflow.cpp" line="242"/>
-        <location filename="../ui/messageflow.cpp" line="24"/>
+        <location filename="../ui/callflow.cpp" line="80"/>
+        <location filename="../ui/callflow.cpp" line="114"/>
+        <location filename="../ui/callflow.cpp" line="183"/>
+        <location filename="../ui/messageflow.cpp" line="25"/>
+        <location filename="../ui/serviceoutcomes.cpp" line="85"/>
         <source>Incorrect phone number.</source>
         <translation>Incorrect phone number.</translation>
     </message>
     <message>
-        <location filename="../ui/callflow.cpp" line="73"/>
-        <location filename="../ui/callflow.cpp" line="157"/>
+        <location filename="../ui/callflow.cpp" line="31"/>
+        <location filename="../ui/callflow.cpp" line="92"/>
         <location filename="../ui/cardguard.cpp" line="31"/>
         <source>Enter phone number</source>
         <translation>Enter phone number</translation>
     </message>
     <message>
-        <location filename="../ui/callflow.cpp" line="214"/>
-        <location filename="../ui/serviceoutcomes.cpp" line="32"/>
+        <location filename="../ui/callflow.cpp" line="154"/>
+        <location filename="../ui/serviceoutcomes.cpp" line="33"/>
         <source>Wait an incoming phone call from %1.</source>
         <extracomment>The operator calls the user back and then connects the call to %1.</extracomment>
         <translation>Wait for the operator to call you back and connect you with %1.</translation>
     </message>
     <message>
-        <location filename="../ui/callflow.cpp" line="243"/>
+        <location filename="../ui/callflow.cpp" line="183"/>
         <source>Format for SIP: sip:[number]</source>
         <translation>Format for SIP: sip:[number]</translation>
     </message>
     <message>
-        <location filename="../ui/callflow.cpp" line="244"/>
+        <location filename="../ui/callflow.cpp" line="184"/>
         <source>Format for Phone: [number]</source>
         <translation>Format for Phone: [number]</translation>
     </message>
     <message>
-        <location filename="../ui/callflow.cpp" line="280"/>
+        <location filename="../ui/callflow.cpp" line="194"/>
         <source>The SIP account is not ready yet. Try again in a moment.</source>
         <translation>The SIP account is not ready yet. Try again in a moment.</translation>
     </message>
     <message>
-        <location filename="../ui/callflow.cpp" line="291"/>
+        <location filename="../ui/callflow.cpp" line="204"/>
         <source>Waiting for the operator&apos;s answer...</source>
         <translation>Waiting for the operator&apos;s answer…</translation>
     </message>
     <message>
         <location filename="../ui/contactspage.cpp" line="111"/>
-        <location filename="../ui/messageflow.cpp" line="31"/>
+        <location filename="../ui/messageflow.cpp" line="32"/>
         <source>The same contact already exist in the list</source>
         <translation>This receiver is already in the list</translation>
     </message>
@@ -475,32 +477,32 @@ p, li { white-space: pre-wrap; }
         <translation>Duration</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="167"/>
+        <location filename="../ui/mainwindow.cpp" line="175"/>
         <source>Done</source>
         <translation>Done</translation>
     </message>
     <message>
-        <location filename="../ui/messageflow.cpp" line="39"/>
+        <location filename="../ui/messageflow.cpp" line="40"/>
         <source>Phone number was added.</source>
         <translation>Phone number was added.</translation>
     </message>
     <message>
-        <location filename="../ui/messageflow.cpp" line="55"/>
+        <location filename="../ui/messageflow.cpp" line="56"/>
         <source>Enter message</source>
         <translation>Enter the message text</translation>
     </message>
     <message>
-        <location filename="../ui/messageflow.cpp" line="57"/>
+        <location filename="../ui/messageflow.cpp" line="58"/>
         <source>Message size has to be less than 256 characters</source>
         <translation>The message must be shorter than 256 characters</translation>
     </message>
     <message>
-        <location filename="../ui/messageflow.cpp" line="59"/>
+        <location filename="../ui/messageflow.cpp" line="60"/>
         <source>Select receivers for sending message</source>
         <translation>Choose the receivers of the message</translation>
     </message>
     <message>
-        <location filename="../ui/messageflow.cpp" line="86"/>
+        <location filename="../ui/messageflow.cpp" line="82"/>
         <source>Message has sended</source>
         <translation>Message sent.</translation>
     </message>
@@ -522,65 +524,64 @@ p, li { white-space: pre-wrap; }
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../ui/serviceoutcomes.cpp" line="24"/>
+        <location filename="../ui/serviceoutcomes.cpp" line="25"/>
         <source>There is error at the query of call.</source>
         <translation>The call could not be ordered.</translation>
     </message>
     <message>
-        <location filename="../ui/serviceoutcomes.cpp" line="39"/>
+        <location filename="../ui/serviceoutcomes.cpp" line="40"/>
         <source>Message delivered</source>
         <translation>Message delivered.</translation>
     </message>
     <message>
-        <location filename="../ui/messageflow.cpp" line="79"/>
-        <location filename="../ui/serviceoutcomes.cpp" line="52"/>
+        <location filename="../ui/messageflow.cpp" line="75"/>
+        <location filename="../ui/serviceoutcomes.cpp" line="53"/>
         <source>Sms sending error.</source>
         <translation>SMS sending failed.</translation>
     </message>
     <message>
-        <location filename="../ui/serviceoutcomes.cpp" line="57"/>
+        <location filename="../ui/serviceoutcomes.cpp" line="58"/>
         <source>Message sending violation.</source>
         <translation>The gateway refused the message.</translation>
     </message>
     <message>
-        <location filename="../ui/serviceoutcomes.cpp" line="62"/>
+        <location filename="../ui/serviceoutcomes.cpp" line="63"/>
         <source>The number wasn&apos;t found in the system.</source>
         <translation>The number wasn&apos;t found in the system.</translation>
     </message>
     <message>
-        <location filename="../ui/serviceoutcomes.cpp" line="67"/>
+        <location filename="../ui/serviceoutcomes.cpp" line="68"/>
         <source>Billing not available.</source>
         <translation>The billing system is not available.</translation>
     </message>
     <message>
-        <location filename="../ui/serviceoutcomes.cpp" line="72"/>
+        <location filename="../ui/serviceoutcomes.cpp" line="73"/>
         <source>Insufficient funds for the operation.</source>
         <translation>Insufficient funds for the operation.</translation>
     </message>
     <message>
-        <location filename="../ui/serviceoutcomes.cpp" line="77"/>
+        <location filename="../ui/serviceoutcomes.cpp" line="78"/>
         <source>Your account is blocked.</source>
         <translation>Your account is blocked.</translation>
     </message>
     <message>
-        <location filename="../ui/settingspages.cpp" line="58"/>
+        <location filename="../ui/settingspages.cpp" line="51"/>
         <source>Saved</source>
         <translation>Saved</translation>
     </message>
     <message>
-        <location filename="../ui/settingspages.cpp" line="58"/>
+        <location filename="../ui/settingspages.cpp" line="51"/>
         <source>Settings is not saved. Try once again.</source>
         <translation>Settings were not saved. Please try again.</translation>
     </message>
     <message>
-        <location filename="../ui/callflow.cpp" line="148"/>
-        <location filename="../ui/callflow.cpp" line="304"/>
-        <location filename="../ui/settingspages.cpp" line="221"/>
+        <location filename="../ui/callflow.cpp" line="81"/>
+        <location filename="../ui/settingspages.cpp" line="183"/>
         <source>Network or method of connection isn&apos;t selected</source>
         <translation>Choose a network and a connection method.</translation>
     </message>
     <message>
-        <location filename="../ui/settingspages.cpp" line="310"/>
+        <location filename="../ui/settingspages.cpp" line="275"/>
         <source>Improper information</source>
         <translation>Please check the card details.</translation>
     </message>
@@ -590,37 +591,24 @@ p, li { white-space: pre-wrap; }
         <translation>There is no virtual card. Enter it on the Virtual card page.</translation>
     </message>
     <message>
-        <location filename="../ui/settingspages.cpp" line="254"/>
+        <location filename="../ui/settingspages.cpp" line="219"/>
         <source>SIP: connecting...</source>
         <translation>SIP: connecting...</translation>
     </message>
     <message>
-        <location filename="../ui/settingspages.cpp" line="257"/>
+        <location filename="../ui/settingspages.cpp" line="222"/>
         <source>SIP: online</source>
         <translation>SIP: online</translation>
     </message>
     <message>
-        <location filename="../ui/settingspages.cpp" line="260"/>
+        <location filename="../ui/settingspages.cpp" line="225"/>
         <source>SIP: not registered (wrong card number or PIN)</source>
         <translation>SIP: not registered (wrong card number or PIN)</translation>
     </message>
     <message>
-        <location filename="../ui/settingspages.cpp" line="263"/>
+        <location filename="../ui/settingspages.cpp" line="228"/>
         <source>SIP: service unreachable</source>
         <translation>SIP: service unreachable</translation>
-    </message>
-</context>
-<context>
-    <name>NetworkManager</name>
-    <message>
-        <location filename="../net/networkmanager.cpp" line="19"/>
-        <source>There is no connection.</source>
-        <translation>There is no connection.</translation>
-    </message>
-    <message>
-        <location filename="../net/networkmanager.cpp" line="20"/>
-        <source>Incorrect phone number.</source>
-        <translation>Incorrect phone number.</translation>
     </message>
 </context>
 <context>

@@ -2,64 +2,31 @@
 #include "ui/mainwindow.h"
 #include "ui_mainwindow.h"
 
-#include "app/logmanager.h"
 #include "net/networkmanager.h"
-#include "settings/connectionsettings.h"
 #include "settings/settingsmanager.h"
-#include "settings/virtualcardsettings.h"
+#include "telephony/callplan.h"
 #include "telephony/tptelring.h"
-#include "telephony/tptelsms.h"
 #include "ui/notices.h"
 #include "util/icdhandler.h"
-#include "util/utils.h"
-
-#include <TelepathyQt/Debug>
-#include <TelepathyQt/Types>
-
-namespace {
-
-QString balanceToneString(const VirtualCardSettings &card, const QString &pin)
-{
-    return card.accessNumber + QStringLiteral("p02") + pin + QLatin1Char('*');
-}
-
-QString balanceText(const QString &pin)
-{
-    return QStringLiteral("bal ") + pin;
-}
-
-bool reportNotRegistered()
-{
-    if (Utils::getRegistrationStatus() != 0)
-        return false;
-    reportNoConnection();
-    return true;
-}
-
-} // namespace
+#include "util/logmanager.h"
 
 void MainWindow::on_balanceButton_clicked()
 {
     LogManager::writeLog(QStringLiteral("on_balanceButton_clicked()"));
     if (cardMissing())
         return;
-    const ConnectionSettings &cs = *settingsManager->getConnectionSettings();
-    const bool bySms = cs.intRoumSms && cs.intRoum;
-    const bool byTone = !bySms && ((cs.homeNet && cs.homeNetTone) || cs.natRoum);
-
-    if (bySms || byTone) {
-        if (reportNotRegistered())
-            return;
-        Tp::registerTypes();
-        Tp::enableDebug(true);
-        Tp::enableWarnings(true);
-        if (bySms)
-            sendBalanceSms();
-        else
-            callBalanceByGsm();
+    const CallPlan plan =
+        CallPlan::forBalance(*settingsManager->getConnectionSettings(), *settingsManager->getVirtualCardSettings());
+    switch (plan.method) {
+    case CallPlan::Method::ToneCall:
+        callBalanceByGsm(plan);
         return;
+    case CallPlan::Method::TextMessage:
+        sendBalanceSms(plan);
+        return;
+    default:
+        break;
     }
-
     if (!IcdHandler::internetConnected) {
         reportNoConnection();
         return;
@@ -68,27 +35,24 @@ void MainWindow::on_balanceButton_clicked()
     // One query at a time: a second tap would ask (and bill) twice.
     if (networkManager->getBalance())
         ui->balanceButton->setEnabled(false);
-    emit MySignal(4);
+    showPage(Page::Balance);
 }
 
-void MainWindow::callBalanceByGsm()
+void MainWindow::callBalanceByGsm(const CallPlan &plan)
 {
-    if (reportNotRegistered())
+    if (refusedForCellular(plan))
         return;
-    const VirtualCardSettings &card = *settingsManager->getVirtualCardSettings();
-    const QString shown = balanceToneString(card, secretMask);
-    LogManager::writeLog(QStringLiteral("callBalanceByGsm() dtmfNumber = ") + shown);
+    LogManager::writeLog(QStringLiteral("callBalanceByGsm() dtmfNumber = ") + plan.shownDialString);
     delete tpTelRing;
-    tpTelRing = new TpTelRing(balanceToneString(card, card.pin), shown, this);
+    tpTelRing = new TpTelRing(plan.dialString, plan.shownDialString, this);
+    connect(tpTelRing, &CellularChain::failed, this, &MainWindow::cellularChainFailed);
 }
 
-void MainWindow::sendBalanceSms()
+void MainWindow::sendBalanceSms(const CallPlan &plan)
 {
-    if (reportNotRegistered())
+    if (refusedForCellular(plan))
         return;
-    const VirtualCardSettings &card = *settingsManager->getVirtualCardSettings();
-    LogManager::writeLog(QStringLiteral("sendBalanceSms() message = ") + balanceText(secretMask));
-    delete tpTelSms;
-    tpTelSms = new TpTelSms(getSmsAccessNumber(), balanceText(card.pin), this);
+    LogManager::writeLog(QStringLiteral("sendBalanceSms() message = ") + plan.shownText);
+    startTextMessage(plan);
     showInformationBox(tr("Query of balance sent, look balance in incoming SMS."));
 }

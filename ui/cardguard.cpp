@@ -3,10 +3,10 @@
 #include "ui/mainwindow.h"
 #include "ui_mainwindow.h"
 
-#include "app/logmanager.h"
 #include "net/networkmanager.h"
 #include "settings/settingsmanager.h"
 #include "settings/virtualcardsettings.h"
+#include "util/logmanager.h"
 #include "util/utils.h"
 
 // Calls, the balance and messages are charged to the card: without its
@@ -19,8 +19,8 @@ bool MainWindow::cardMissing()
         return false;
     Utils::showNotice(tr("There is no virtual card. Enter it on the Virtual card page."), 0);
     LogManager::writeLog(QStringLiteral("There is no virtual card."));
-    returnPage = ui->stackedWidget->currentIndex();
-    emit MySignal(10);
+    returnPage = static_cast<Page>(ui->stackedWidget->currentIndex());
+    showPage(Page::VirtualCard);
     return true;
 }
 

@@ -86,17 +86,17 @@ void MainWindow::on_searchEdit_textEdited(const QString &text)
 void MainWindow::on_pushButton_clicked()
 {
     fillContactsList();
-    returnPage = 5;
+    returnPage = Page::Call;
     ui->searchEdit->clear();
-    emit MySignal(9);
+    showPage(Page::Contacts);
 }
 
 void MainWindow::on_addFromContactListButton_clicked()
 {
     fillContactsList();
     ui->searchEdit->clear();
-    returnPage = 16;
-    emit MySignal(9);
+    returnPage = Page::AddReceiver;
+    showPage(Page::Contacts);
 }
 
 void MainWindow::on_callFromContactsButton_clicked()
@@ -106,7 +106,7 @@ void MainWindow::on_callFromContactsButton_clicked()
         return;
     const QListWidgetItem *row = selected.first();
 
-    if (returnPage == 16) {
+    if (returnPage == Page::AddReceiver) {
         if (!ui->smsContactListWidget->findItems(row->text(), Qt::MatchExactly).isEmpty()) {
             Utils::showNotice(tr("The same contact already exist in the list"), 0);
             return;
@@ -118,10 +118,10 @@ void MainWindow::on_callFromContactsButton_clicked()
     }
 
     ui->telNumLineEdit->setText(row->data(ListRole::number).toString());
-    emit MySignal(5);
+    showPage(Page::Call);
 }
 
 void MainWindow::on_backContactsButton_clicked()
 {
-    emit MySignal(returnPage);
+    showPage(returnPage);
 }

@@ -24,15 +24,15 @@ void MainWindow::fillJournalList()
 void MainWindow::on_journalButton_clicked()
 {
     fillJournalList();
-    returnPage = 0;
-    emit MySignal(1);
+    returnPage = Page::MainMenu;
+    showPage(Page::Journal);
 }
 
 void MainWindow::on_pushButton_2_clicked()
 {
     fillJournalList();
-    returnPage = 5;
-    emit MySignal(1);
+    returnPage = Page::Call;
+    showPage(Page::Journal);
 }
 
 void MainWindow::on_journalListWidget_doubleClicked(const QModelIndex &)
@@ -59,5 +59,5 @@ void MainWindow::on_callFromJournalButton_clicked()
     if (selected.isEmpty())
         return;
     ui->telNumLineEdit->setText(selected.first()->data(ListRole::call).value<JournalEntry>().number);
-    emit MySignal(5);
+    showPage(Page::Call);
 }

@@ -4,22 +4,22 @@
 
 #include "config.h"
 #include "net/networkmanager.h"
+#include "settings/connectionsettings.h"
 #include "settings/languagesettings.h"
 #include "settings/settingsmanager.h"
 #include "settings/virtualcardsettings.h"
 #include "store/contactsmanager.h"
 #include "store/journal.h"
+#include "telephony/sharedaccountmanager.h"
+#include "telephony/sipaccount.h"
+#include "util/connectivitynews.h"
 
 #include <QDebug>
 #include <QFile>
 #include <QEvent>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
 #include <QTranslator>
-
-#include <TelepathyQt/Debug>
-#include <TelepathyQt/Types>
 
 namespace {
 
@@ -55,9 +55,8 @@ MainWindow::MainWindow(QWidget *parent, const OperatorEndpoints &endpoints)
     // One look for the window and the dialogs it parents, the start-up ones included.
     setStyleSheet(handsetStyle());
 
-    Tp::registerTypes();
-    Tp::enableDebug(true);
-    Tp::enableWarnings(true);
+    // The one account manager of the process, shared by every chain.
+    sharedAccountManager();
 
     contactsManager = new ContactsManager(this);
     contactsManager->loadContacts();
@@ -84,15 +83,16 @@ MainWindow::MainWindow(QWidget *parent, const OperatorEndpoints &endpoints)
     connect(networkManager, &NetworkManager::httpSendSms505Signal, this, &MainWindow::httpSendSms505Handler);
     connect(networkManager, &NetworkManager::getCardNumberSuccessSignal, this, &MainWindow::getCardNumberSuccess);
     connect(networkManager, &NetworkManager::getCardNumberFailSignal, this, &MainWindow::getCardNumberFail);
+    connect(networkManager, &NetworkManager::requestRefused, this, &MainWindow::requestRefused);
 
-    const int startPage = decideStartPage();
+    const Page startPage = decideStartPage();
     if (registrationCancelled)
         return;
 
-    returnPage = 0;
+    returnPage = Page::MainMenu;
     ui->setupUi(this);
     fillInfoText(ui);
-    ui->stackedWidget->setCurrentIndex(startPage);
+    ui->stackedWidget->setCurrentIndex(static_cast<int>(startPage));
 
     // Buttons whose slots do not follow the by-name pattern. The "on_" slots
     // that the same table lists are already connected by setupUi, and a
@@ -118,7 +118,15 @@ MainWindow::MainWindow(QWidget *parent, const OperatorEndpoints &endpoints)
     ui->telephoneNumLineEdit->setText(card->telephoneNumber);
     ui->accessTelephoneNumLineEdit->setText(card->accessNumber);
 
-    QTimer::singleShot(1000, this, &MainWindow::startSip);
+    sipAccount = new SipAccount(sipDomain, this);
+    connect(sipAccount, &SipAccount::statusChanged, this, &MainWindow::showSipStatus);
+    sipAccount->setCard(card->cardNumber, card->pin);
+    sipAccount->setChosen(settingsManager->getConnectionSettings()->sip);
+    if (ConnectivityNews::answered())
+        startSip();
+    else
+        firstConnectivityAnswer =
+            connect(ConnectivityNews::instance(), &ConnectivityNews::changed, this, &MainWindow::startSip);
 }
 
 MainWindow::~MainWindow()

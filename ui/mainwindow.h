@@ -1,8 +1,10 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
+#include "net/networkmanager.h"
 #include "net/operatorendpoints.h"
 #include "store/journal.h"
+#include "telephony/cellularchain.h"
 
 #include <QMainWindow>
 #include <QModelIndex>
@@ -17,9 +19,9 @@ class ContactsManager;
 class SettingsManager;
 class NetworkManager;
 class CallWatch;
+class SipAccount;
 class TpTelRing;
-class TpTelSms;
-class TpSip;
+struct CallPlan;
 
 // The program's only window: seventeen stacked pages, every user action a slot.
 // The implementation is split by flow: mainwindow.cpp (construction, language),
@@ -30,6 +32,27 @@ class MainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
+    // The pages of the stacked widget, in the order they are stacked.
+    enum class Page {
+        MainMenu,
+        Journal,
+        Spare,
+        Settings,
+        Balance,
+        Call,
+        Info,
+        InterfaceLanguage,
+        Connection,
+        Contacts,
+        VirtualCard,
+        ContactsSettings,
+        CallbackResult,
+        CallbackError,
+        Receivers,
+        Message,
+        AddReceiver,
+    };
+
     explicit MainWindow(QWidget *parent = nullptr,
                         const OperatorEndpoints &endpoints = OperatorEndpoints::compiledIn());
     ~MainWindow() override;
@@ -133,22 +156,31 @@ private slots:
     void onRegistryDialogGetClicked(const QString &number);
     void onRegistryDialogCancelClicked();
     void on_getCardButton_clicked();
+    // An operator request refused before it was sent.
+    void requestRefused(NetworkManager::Request request, NetworkManager::Refusal refusal);
+    // The outcome of a cellular call or text message chain.
+    void cellularChainFailed(CellularChain::Failure failure, const QString &message);
 
 private:
-    // Call placement (callflow.cpp).
+    // Page switching (navigation.cpp): every change goes through MySignal.
+    void showPage(Page page);
+    // Call placement (callflow.cpp): the plan's method, after the network
+    // check it needs.
     void placeCall();
-    void callByGsm(const QString &number);
-    void sendSms(const QString &number);
-    void callBySip(QString sipId);
-    QString getSmsAccessNumber();
-    bool sipAccountReady();
+    void act(const CallPlan &plan);
+    void callByGsm(const CallPlan &plan);
+    void sendSms(const CallPlan &plan);
+    void callBySip(const CallPlan &plan);
+    bool refusedForCellular(const CallPlan &plan);
+    // A text message chain of its own, kept until its outcome.
+    void startTextMessage(const CallPlan &plan);
     void setCallbackPending(bool pending);
     // The journal record of the call the user placed gets the call's end as
     // its finish, when the call is dialled.
     void finishOnEnd(CallWatch *watch);
     // Balance (balanceflow.cpp).
-    void callBalanceByGsm();
-    void sendBalanceSms();
+    void callBalanceByGsm(const CallPlan &plan);
+    void sendBalanceSms(const CallPlan &plan);
     // Messages (messageflow.cpp): the gateway's answer to the message sent.
     void messageAnswered(bool delivered);
     void messageRefused(const QString &code, const QString &text);
@@ -157,14 +189,12 @@ private:
     void fillJournalList();
     // Settings (settingspages.cpp).
     void showSaveResult(bool saved);
-    // A new SIP account object for the stored card, followed by the status label.
-    void createTpSip();
     void loadQtCatalogue(bool russian);
     void fillConnectionBoxes();
     void loadTranslation(const QString &fileName);
     void storeLanguageChoice();
     // Start page rule and registration dialogs (registration.cpp).
-    int decideStartPage();
+    Page decideStartPage();
     // Flows that charge the card (cardguard.cpp).
     bool cardMissing();
     // Shared outcome box: title "Zelvit", one "Done" button.
@@ -173,7 +203,7 @@ private:
     Ui::MainWindow *ui;
     QTranslator *translator = nullptr;
     QString translationsPath;
-    int returnPage = 0;
+    Page returnPage = Page::MainMenu;
     ContactsManager *contactsManager = nullptr;
     SettingsManager *settingsManager = nullptr;
     NetworkManager *networkManager = nullptr;
@@ -181,8 +211,9 @@ private:
     // The record of the last call placed from the call page, until it is dialled.
     Journal::Appended placedRecord;
     TpTelRing *tpTelRing = nullptr;
-    TpTelSms *tpTelSms = nullptr;
-    TpSip *tpSip = nullptr;
+    SipAccount *sipAccount = nullptr;
+    // Until the connectivity daemon first answers: then startSip() runs.
+    QMetaObject::Connection firstConnectivityAnswer;
     QTranslator *qtTranslator = nullptr;
     QString sipDomain;
     QString registrationNumber;

@@ -5,6 +5,7 @@
 #include "net/networkmanager.h"
 #include "settings/settingsmanager.h"
 #include "settings/virtualcardsettings.h"
+#include "telephony/callplan.h"
 #include "ui/listroles.h"
 #include "util/utils.h"
 
@@ -63,19 +64,14 @@ void MainWindow::on_smsSendButton_clicked()
     }
 
     QStringList receivers;
-    for (int row = 0; row < count; ++row) {
-        const QString number = ui->smsContactListWidget->item(row)->data(ListRole::number).toString();
-        receivers << Utils::removeForeignPrefix(Utils::removePlus(Utils::withoutSeparators(number)));
-    }
+    for (int row = 0; row < count; ++row)
+        receivers << ui->smsContactListWidget->item(row)->data(ListRole::number).toString();
 
     if (cardMissing())
         return;
     const VirtualCardSettings &card = *settingsManager->getVirtualCardSettings();
-    QString sender = card.telephoneNumber;
-    if (sender.startsWith(QLatin1String("10")))
-        sender.remove(0, 2);
-
-    if (!networkManager->httpSendSms(text, sender, receivers.join(QLatin1Char('-')), card.pin)) {
+    const CallPlan plan = CallPlan::forMessage(card, receivers);
+    if (!networkManager->httpSendSms(text, plan.sender, plan.number, card.pin)) {
         Utils::showNotice(tr("Sms sending error."), 0);
         return;
     }
@@ -84,14 +80,14 @@ void MainWindow::on_smsSendButton_clicked()
     // own): a refused message can be sent again. Until then Send does nothing.
     ui->smsSendButton->setEnabled(false);
     Utils::showNotice(tr("Message has sended"), 0);
-    emit MySignal(0);
+    showPage(Page::MainMenu);
 }
 
 void MainWindow::messageAnswered(bool delivered)
 {
     ui->smsSendButton->setEnabled(true);
     if (!delivered) {
-        emit MySignal(15);
+        showPage(Page::Message);
         return;
     }
     ui->smsContactListWidget->clear();

@@ -2,14 +2,19 @@
 #include "ui/mainwindow.h"
 #include "ui_mainwindow.h"
 
+void MainWindow::showPage(Page page)
+{
+    emit MySignal(static_cast<int>(page));
+}
+
 void MainWindow::settingsButtonPressed()
 {
-    emit MySignal(3);
+    showPage(Page::Settings);
 }
 
 void MainWindow::infoButtonPressed()
 {
-    emit MySignal(6);
+    showPage(Page::Info);
 }
 
 void MainWindow::exitButtonPressed()
@@ -20,147 +25,147 @@ void MainWindow::exitButtonPressed()
 void MainWindow::on_callButton_clicked()
 {
     ui->callProcessingLabel->clear();
-    emit MySignal(5);
+    showPage(Page::Call);
 }
 
 void MainWindow::on_smsButton_clicked()
 {
-    emit MySignal(15);
+    showPage(Page::Message);
 }
 
 void MainWindow::on_interfaceLngBtn_clicked()
 {
-    returnPage = 3;
-    emit MySignal(7);
+    returnPage = Page::Settings;
+    showPage(Page::InterfaceLanguage);
 }
 
 void MainWindow::on_receiversButton_clicked()
 {
-    returnPage = 15;
-    emit MySignal(14);
+    returnPage = Page::Message;
+    showPage(Page::Receivers);
 }
 
 void MainWindow::on_addContactButton_clicked()
 {
-    emit MySignal(16);
+    showPage(Page::AddReceiver);
 }
 
 void MainWindow::on_addChoiceBackButton_clicked()
 {
-    emit MySignal(14);
+    showPage(Page::Receivers);
 }
 
 void MainWindow::on_smsContactsBackButton_clicked()
 {
-    emit MySignal(15);
+    showPage(Page::Message);
 }
 
 void MainWindow::on_smsButton_2_clicked()
 {
-    emit MySignal(15);
+    showPage(Page::Message);
 }
 
 void MainWindow::exitInfoButtonPressed()
 {
-    emit MySignal(0);
+    showPage(Page::MainMenu);
 }
 
 void MainWindow::exitCallButtonPressed()
 {
-    emit MySignal(0);
+    showPage(Page::MainMenu);
 }
 
 void MainWindow::exitJournalButtonPressed()
 {
-    emit MySignal(0);
+    showPage(Page::MainMenu);
 }
 
 void MainWindow::exitSettingsButtonPressed()
 {
-    emit MySignal(0);
+    showPage(Page::MainMenu);
 }
 
 void MainWindow::exitBalanceButtonPressed()
 {
-    emit MySignal(0);
+    showPage(Page::MainMenu);
 }
 
 void MainWindow::exitExitButtonPressed()
 {
-    emit MySignal(0);
+    showPage(Page::MainMenu);
 }
 
 void MainWindow::on_exitVirtCardButton_clicked()
 {
-    emit MySignal(0);
+    showPage(Page::MainMenu);
 }
 
 void MainWindow::on_exitContSettButton_clicked()
 {
-    emit MySignal(0);
+    showPage(Page::MainMenu);
 }
 
 void MainWindow::on_exitContactsButton_clicked()
 {
-    emit MySignal(0);
+    showPage(Page::MainMenu);
 }
 
 void MainWindow::on_exitConnectionSettingsButton_clicked()
 {
-    emit MySignal(0);
+    showPage(Page::MainMenu);
 }
 
 void MainWindow::on_exitInfoButton_2_clicked()
 {
-    emit MySignal(0);
+    showPage(Page::MainMenu);
 }
 
 void MainWindow::on_smsEditMainMenuExitButton_clicked()
 {
-    emit MySignal(0);
+    showPage(Page::MainMenu);
 }
 
 void MainWindow::on_gprsCallExitButton_clicked()
 {
-    emit MySignal(0);
+    showPage(Page::MainMenu);
 }
 
 void MainWindow::on_gprsErrorCallExitButton_clicked()
 {
-    emit MySignal(0);
+    showPage(Page::MainMenu);
 }
 
 void MainWindow::on_backFromJournalButton_clicked()
 {
-    emit MySignal(returnPage);
+    showPage(returnPage);
 }
 
 void MainWindow::on_backInfoButton_clicked()
 {
-    emit MySignal(returnPage);
+    showPage(returnPage);
 }
 
 void MainWindow::on_backConnSettButton_clicked()
 {
-    emit MySignal(returnPage);
+    showPage(returnPage);
 }
 
 void MainWindow::on_backVirtCardButton_clicked()
 {
-    emit MySignal(returnPage);
+    showPage(returnPage);
 }
 
 void MainWindow::on_backVirtCardButton_2_clicked()
 {
-    emit MySignal(returnPage);
+    showPage(returnPage);
 }
 
 void MainWindow::on_gprsCallBackButton_clicked()
 {
-    emit MySignal(returnPage);
+    showPage(returnPage);
 }
 
 void MainWindow::on_gprsErrorCallBackButton_clicked()
 {
-    emit MySignal(returnPage);
+    showPage(returnPage);
 }

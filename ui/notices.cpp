@@ -1,7 +1,7 @@
 #include "ui/notices.h"
 
-#include "app/logmanager.h"
 #include "ui/mainwindow.h"
+#include "util/logmanager.h"
 #include "util/utils.h"
 
 #include <QDebug>

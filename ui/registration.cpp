@@ -3,28 +3,28 @@
 #include "ui/mainwindow.h"
 #include "ui_mainwindow.h"
 
-#include "app/logmanager.h"
 #include "net/networkmanager.h"
 #include "settings/settingsmanager.h"
 #include "settings/virtualcardsettings.h"
 #include "ui/registrydialog.h"
+#include "util/logmanager.h"
 
 #include <QDebug>
 #include <QLineEdit>
 #include <QMessageBox>
 
-int MainWindow::decideStartPage()
+MainWindow::Page MainWindow::decideStartPage()
 {
     const VirtualCardSettings *card = settingsManager->getVirtualCardSettings();
     if (!card->telephoneNumber.isEmpty())
-        return card->cardNumber.isEmpty() || card->pin.isEmpty() ? 10 : 0;
+        return card->cardNumber.isEmpty() || card->pin.isEmpty() ? Page::VirtualCard : Page::MainMenu;
 
     auto *question = new RegistryDialog(1, this);
     question->setModal(true);
     qDebug() << "rd->isModal() = " << question->isModal();
     if (question->exec() != QDialog::Accepted) {
         qDebug() << "dialog1: QDialog::Rejected";
-        return 10;
+        return Page::VirtualCard;
     }
     qDebug() << "dialog1: QDialog::Accepted";
 
@@ -36,12 +36,12 @@ int MainWindow::decideStartPage()
     if (numberEntry->exec() == QDialog::Accepted) {
         qDebug() << "dialog2: QDialog::Accepted";
         qDebug() << "rd->lineEdit->text() = " << numberEntry->lineEdit->text();
-        return 10;
+        return Page::VirtualCard;
     }
     qDebug() << "dialog2: QDialog::Rejected";
     // Cancel or Escape: main ends the process with status 0, the window unseen.
     registrationCancelled = true;
-    return 10;
+    return Page::VirtualCard;
 }
 
 void MainWindow::onRegistryDialogGetClicked(const QString &number)

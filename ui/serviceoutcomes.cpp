@@ -2,7 +2,8 @@
 #include "ui/mainwindow.h"
 #include "ui_mainwindow.h"
 
-#include "app/logmanager.h"
+#include "util/logmanager.h"
+#include "util/utils.h"
 
 void MainWindow::getBalanceFinished(const QString &balance)
 {
@@ -75,4 +76,12 @@ void MainWindow::httpSendSms503Handler(const QString &code)
 void MainWindow::httpSendSms505Handler(const QString &code)
 {
     messageRefused(code, tr("Your account is blocked."));
+}
+
+// The client has logged the refusal; the window tells it.
+void MainWindow::requestRefused(NetworkManager::Request, NetworkManager::Refusal refusal)
+{
+    Utils::showNotice(refusal == NetworkManager::Refusal::NoConnection ? tr("There is no connection.")
+                                                                        : tr("Incorrect phone number."),
+                      0);
 }

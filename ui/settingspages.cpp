@@ -4,22 +4,21 @@
 #include "ui/mainwindow.h"
 #include "ui_mainwindow.h"
 
-#include "app/logmanager.h"
 #include "settings/connectionsettings.h"
 #include "settings/contactssettings.h"
 #include "settings/languagesettings.h"
 #include "settings/settingsmanager.h"
 #include "settings/virtualcardsettings.h"
-#include "telephony/tpsip.h"
+#include "telephony/sipaccount.h"
 #include "ui/notices.h"
 #include "util/icdhandler.h"
+#include "util/logmanager.h"
 #include "util/utils.h"
 
 #include <QCoreApplication>
 #include <QDebug>
 #include <QLibraryInfo>
 #include <QRegularExpression>
-#include <QThread>
 #include <QTranslator>
 
 #include <initializer_list>
@@ -43,12 +42,6 @@ void selectMethod(QCheckBox *group, QCheckBox *otherMethod)
 bool matchesFully(const QString &text, const QString &pattern)
 {
     return QRegularExpression(QRegularExpression::anchoredPattern(pattern)).match(text).hasMatch();
-}
-
-// The SIP account's password is the card PIN cut to eight characters.
-QString sipPassword(const VirtualCardSettings *card)
-{
-    return card->pin.left(8);
 }
 
 }
@@ -77,10 +70,10 @@ void MainWindow::fillConnectionBoxes()
 void MainWindow::on_connectionBtn_clicked()
 {
     qDebug() << "on_connectionBtn_clicked";
-    returnPage = 3;
+    returnPage = Page::Settings;
     settingsManager->loadConnectionSettings();
     fillConnectionBoxes();
-    emit MySignal(8);
+    showPage(Page::Connection);
 }
 
 void MainWindow::on_homeNetCheckBox_toggled(bool checked)
@@ -174,42 +167,11 @@ void MainWindow::on_saveConnSettButton_clicked()
     ConnectionSettings *current = settingsManager->getConnectionSettings();
     qDebug() << "save connection settings";
     qDebug() << "connectionSettings->" << current->toString();
-
-    // The SIP account follows the change against what is on disk now.
-    ConnectionSettings lastSaved;
-    lastSaved.filePath = current->filePath;
-    settingsManager->readConnectionSettings(&lastSaved);
-    qDebug() << "connectionSettingsLastSaved->sip = " << lastSaved.sip;
+    // The SIP account follows the choice last saved, and only a save: a
+    // refused one leaves it as it was.
+    const bool lastSaved = sipAccount->isChosen();
+    qDebug() << "connectionSettingsLastSaved->sip = " << lastSaved;
     qDebug() << "settingsManager->getConnectionSettings()->sip = " << current->sip;
-
-    if (!lastSaved.sip && current->sip) {
-        qDebug() << "!connectionSettingsLastSaved->sip && settingsManager->getConnectionSettings()->sip";
-        if (!IcdHandler::internetConnected) {
-            reportNoConnection();
-            // Leaves the notice on screen before the save notice replaces it.
-            QThread::sleep(2);
-        } else if (!tpSip) {
-            qDebug() << "ts == NULL";
-            createTpSip();
-        } else if (tpSip->isAccountValid()) {
-            if (!tpSip->isAccountEnabled()) {
-                qDebug() << "!ts->isAccountEnabled()";
-                tpSip->accountEnable();
-            }
-        } else {
-            qDebug() << "!ts->isAccountValid()";
-            createTpSip();
-        }
-    } else if (lastSaved.sip && !current->sip) {
-        qDebug() << "connectionSettingsLastSaved->sip && !settingsManager->getConnectionSettings()->sip";
-        if (tpSip) {
-            qDebug() << "ts != NULL";
-            if (tpSip->isAccountValid() && tpSip->isAccountEnabled()) {
-                qDebug() << "ts->isAccountValid() && ts->isAccountEnabled()";
-                tpSip->accountDisable();
-            }
-        }
-    }
 
     const bool complete = (ui->homeNetCheckBox->isChecked()
                            && (ui->toneOptCheckBox->isChecked() || ui->gprsEdgeWifiOptCheckBox->isChecked()))
@@ -221,33 +183,36 @@ void MainWindow::on_saveConnSettButton_clicked()
         Utils::showNotice(tr("Network or method of connection isn't selected"), 0);
         return;
     }
-    showSaveResult(settingsManager->saveConnectionSettings());
+    if (!lastSaved && current->sip) {
+        qDebug() << "!connectionSettingsLastSaved->sip && settingsManager->getConnectionSettings()->sip";
+        // The account comes up once the handset is on line.
+        if (!IcdHandler::internetConnected)
+            reportNoConnection();
+    } else if (lastSaved && !current->sip) {
+        qDebug() << "connectionSettingsLastSaved->sip && !settingsManager->getConnectionSettings()->sip";
+    }
+    const bool saved = settingsManager->saveConnectionSettings();
+    if (saved)
+        sipAccount->setChosen(current->sip);
+    showSaveResult(saved);
 }
 
+// Run at the connectivity daemon's first answer: before it, "off line" would
+// only mean "not known yet". The account itself waits for the same answer.
 void MainWindow::startSip()
 {
+    disconnect(firstConnectivityAnswer);
     if (!settingsManager->getConnectionSettings()->sip)
         return;
     qDebug() << "MainWindow Constructor: settingsManager->getConnectionSettings()->sip";
-    if (!IcdHandler::internetConnected) {
+    if (!IcdHandler::internetConnected)
         reportNoConnection();
-        return;
-    }
-    createTpSip();
-}
-
-void MainWindow::createTpSip()
-{
-    const VirtualCardSettings *card = settingsManager->getVirtualCardSettings();
-    tpSip = new TpSip(card->cardNumber, sipPassword(card), this, sipDomain);
-    connect(tpSip, &TpSip::sipStatusChanged, this, &MainWindow::showSipStatus);
-    showSipStatus();
 }
 
 void MainWindow::showSipStatus()
 {
     QString text;
-    switch (tpSip ? tpSip->sipStatus() : TpSip::SipStatus::Off) {
+    switch (sipAccount->status()) {
     case TpSip::SipStatus::Off:
         break;
     case TpSip::SipStatus::Connecting:
@@ -266,7 +231,7 @@ void MainWindow::showSipStatus()
     ui->sipStatusLabel->setText(text);
 }
 
-// Not connected to TpSip's account signals: every account event would write
+// Not connected to the SIP account's signals: every account event would write
 // whatever the connection page holds at that moment, unsaved and possibly
 // incomplete choices included, and put a "Saved" notice on screen at start-up.
 void MainWindow::onSipAccountEnabled()
@@ -285,14 +250,14 @@ void MainWindow::onSipAccountDisabled()
 
 void MainWindow::on_virtualSimBtn_clicked()
 {
-    returnPage = 3;
+    returnPage = Page::Settings;
     settingsManager->loadVirtualCardSettings();
     const VirtualCardSettings *card = settingsManager->getVirtualCardSettings();
     ui->cardNumLineEdit->setText(card->cardNumber);
     ui->accessTelephoneNumLineEdit->setText(card->accessNumber);
     ui->pinLineEdit->setText(card->pin);
     ui->telephoneNumLineEdit->setText(card->telephoneNumber);
-    emit MySignal(10);
+    showPage(Page::VirtualCard);
 }
 
 void MainWindow::on_saveVirtCardButton_clicked()
@@ -315,17 +280,20 @@ void MainWindow::on_saveVirtCardButton_clicked()
     card->pin = pin;
     card->telephoneNumber = telephoneNumber;
     card->accessNumber = accessNumber;
-    showSaveResult(settingsManager->saveVirtualCardSettings());
+    const bool saved = settingsManager->saveVirtualCardSettings();
+    if (saved)
+        sipAccount->setCard(card->cardNumber, card->pin);
+    showSaveResult(saved);
 }
 
 void MainWindow::on_contactsBtn_clicked()
 {
-    returnPage = 3;
+    returnPage = Page::Settings;
     const ContactsSettings *contacts = settingsManager->getContactsSettings();
     ui->telephoneAndSimRadioButton->setChecked(contacts->phoneAndSim);
     ui->telephoneRadioButton->setChecked(contacts->phone);
     ui->simRadioButton->setChecked(contacts->sim);
-    emit MySignal(11);
+    showPage(Page::ContactsSettings);
 }
 
 void MainWindow::on_saveContactsSettButton_clicked()

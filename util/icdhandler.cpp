@@ -1,7 +1,10 @@
 #include "util/icdhandler.h"
 
+#include "util/connectivitynews.h"
+
 #include <QDBusConnection>
 #include <QDBusPendingCall>
+#include <QDBusPendingCallWatcher>
 #include <QDebug>
 #include <QTimer>
 
@@ -41,9 +44,16 @@ void IcdHandler::requestState()
     if (!bus.isConnected())
         return;
     // The answer comes as state signals; the reply itself carries nothing we
-    // need, so the call is not waited for.
-    bus.asyncCall(QDBusMessage::createMethodCall(QLatin1String(IcdService), QLatin1String(IcdPath),
-                                                 QLatin1String(IcdInterface), QStringLiteral("state_req")));
+    // need. An error reply (no daemon) is the only answer there will be: off line.
+    auto *watcher = new QDBusPendingCallWatcher(
+        bus.asyncCall(QDBusMessage::createMethodCall(QLatin1String(IcdService), QLatin1String(IcdPath),
+                                                     QLatin1String(IcdInterface), QStringLiteral("state_req"))),
+        this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [watcher] {
+        watcher->deleteLater();
+        if (watcher->isError() && !ConnectivityNews::answered())
+            ConnectivityNews::announce(internetConnected);
+    });
 }
 
 void IcdHandler::stateSig(const QDBusMessage &message)
@@ -69,9 +79,11 @@ void IcdHandler::stateSig(const QDBusMessage &message)
 void IcdHandler::icdConnected()
 {
     internetConnected = true;
+    ConnectivityNews::announce(true);
 }
 
 void IcdHandler::icdDisconnected()
 {
     internetConnected = false;
+    ConnectivityNews::announce(false);
 }

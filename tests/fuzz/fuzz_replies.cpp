@@ -52,16 +52,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray body = Fuzz::input(data, size);
 
-    // Every balance reply ends the wait, an unreadable one with one error.
+    // Every balance reply ends the wait with exactly one outcome, an unreadable one with an error.
     const Outcomes balance = read(&M::readBalanceReply, body);
-    Fuzz::check(!balance.isEmpty(), "every balance reply ends the wait");
+    Fuzz::check(balance.size() == 1, "every balance reply gives exactly one outcome");
     Fuzz::check(QDomDocument().setContent(body) || balance == Outcomes{{"balance error"}},
                 "an unreadable balance reply gives one error");
 
     // A card is stored as received: trimmed, and only from a reply with a status element.
     const Outcomes card = read(&M::readCardNumberReply, body);
-    Fuzz::check(card.size() <= 1 && (!body.isEmpty() || card == Outcomes{{"no card"}}),
-                "a card reply gives at most one outcome, an empty one fails");
+    Fuzz::check(card.size() == 1 && (!body.isEmpty() || card == Outcomes{{"no card"}}),
+                "a card reply gives exactly one outcome, an empty one fails");
     if (card.value(0).value(0) == "card") {
         Fuzz::check(body.contains("<status"), "a card needs a status element");
         Fuzz::check(card[0][1] == card[0][1].trimmed() && card[0][2] == card[0][2].trimmed(), "a card comes trimmed");

@@ -1,4 +1,5 @@
-// The SIP account through mission-control, rakia and SIPp; the registrar knows 1000200030 / 8sEcret1.
+// The SIP account through mission-control, rakia and SIPp; the registrar knows 1000200030 / 86420975
+// (realpeer.cmake: a card PIN is digits only).
 #include "net/operatorendpoints.h"
 #include "store/journal.h"
 #include "tests/support/sippeer.h"
@@ -52,7 +53,7 @@ private slots:
     {
         window.reset();
         // Neither the SIP password nor the PIN it comes from, right or wrong.
-        QVERIFY(!TestFiles::activityLog().contains("8sEcret"));
+        QVERIFY(!TestFiles::activityLog().contains("8642097"));
     }
 
     void sipChoiceShowsRegistration_data()
@@ -60,24 +61,35 @@ private slots:
         QTest::addColumn<QString>("pin");
         QTest::addColumn<QString>("domain");
         QTest::addColumn<QString>("status");
-        // The SIP password is the PIN's first eight characters.
-        QTest::newRow("wrong PIN") << "8sEcret2999" << SipPeer::domain()
-                                   << "SIP: not registered (wrong card number or PIN)";
+        QTest::addColumn<QString>("savedPin"); // then saved on the card page
+        // The SIP password is the PIN's first eight characters; the call below sees "SIP: online".
+        const QString refused = "SIP: not registered (wrong card number or PIN)";
+        QTest::newRow("wrong PIN") << "8642097999" << SipPeer::domain() << refused << "";
         // Nothing listens there (the tier's SIPp is never on 127.0.0.x).
-        QTest::newRow("silent service") << "8sEcret1999" << "127.0.0.254" << "SIP: service unreachable";
+        QTest::newRow("silent service") << "8642097531" << "127.0.0.254" << "SIP: service unreachable" << "";
+        // The account follows the card: the next REGISTER carries the new password.
+        QTest::newRow("wrong PIN, then the card's") << "8642097999" << SipPeer::domain() << refused
+                                                    << "8642097531";
     }
     void sipChoiceShowsRegistration()
     {
         QFETCH(QString, pin);
         QFETCH(QString, domain);
         QFETCH(QString, status);
+        QFETCH(QString, savedPin);
         openWithSipChosen(pin, domain);
         QTRY_COMPARE(sipStatus(), status);
+        if (savedPin.isEmpty())
+            return;
+        widget<QLineEdit>(window.get(), "pinLineEdit")->setText(savedPin);
+        widget<QAbstractButton>(window.get(), "saveVirtCardButton")->click();
+        QTRY_COMPARE(sipStatus(), QString("SIP: online"));
+        QVERIFY(SipPeer::received("REGISTER ").last().header("Authorization").contains("username=\"1000200030\""));
     }
 
     void sipCallFromWindowRegistersAndReachesCallee()
     {
-        openWithSipChosen("8sEcret1999");
+        openWithSipChosen("8642097531");
         QTRY_COMPARE(sipStatus(), QString("SIP: online"));
         // The program's first REGISTER is challenged; the answer names the card.
         const auto registers = SipPeer::received("REGISTER ");

@@ -1,7 +1,7 @@
 #include "tests/support/telepathysim.h"
 
-#include "app/logmanager.h"
 #include "tests/support/testfiles.h"
+#include "util/logmanager.h"
 #include "util/privatefiles.h"
 
 #include <QDBusArgument>
@@ -96,6 +96,11 @@ bool clear()
 bool failNextChannelRequest(const QString &errorName, const QString &errorMessage)
 {
     return callSim("FailNextChannelRequest", {errorName, errorMessage}).isValid();
+}
+
+bool delayNextChannelRequest(uint milliseconds)
+{
+    return callSim("DelayNextChannelRequest", {milliseconds}).isValid();
 }
 
 QList<QStringList> handledCalls()

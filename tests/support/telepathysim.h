@@ -18,6 +18,8 @@ QList<SentText> sentTexts();
 QList<QStringList> advertisedCapabilities();
 bool clear();
 bool failNextChannelRequest(const QString &errorName, const QString &errorMessage);
+// The next channel request is answered only after this many milliseconds.
+bool delayNextChannelRequest(uint milliseconds);
 
 // The calls the call UI handled: account path, channel type, target, call state ("active", ...).
 QList<QStringList> handledCalls();

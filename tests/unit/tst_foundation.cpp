@@ -1,4 +1,3 @@
-#include "app/logmanager.h"
 #include "settings/connectionsettings.h"
 #include "settings/contactssettings.h"
 #include "settings/languagesettings.h"
@@ -6,8 +5,10 @@
 #include "settings/virtualcardsettings.h"
 #include "store/call.h"
 #include "store/journal.h"
+#include "telephony/callplan.h"
 #include "tests/support/testfiles.h"
 #include "tests/support/testmain.h"
+#include "util/logmanager.h"
 #include "util/privatefiles.h"
 #include "util/utils.h"
 
@@ -355,6 +356,83 @@ private slots:
     void foreignPrefixIsRemovedOnlyInFront()
     {
         QCOMPARE(Utils::removeForeignPrefix(" 103725 "), QString("3725"));
+    }
+
+    // What a call typed in a situation (the connection choices; "foreign": the
+    // foreign box; "withoutWeb": the way back after a refused web callback) or a
+    // balance query comes to: "method:target", or the refusal. D is the SIP domain.
+    void callPlan_data()
+    {
+        QTest::addColumn<QString>("situation");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("plan");
+        const QString home = "homeNet homeNetTone ", tone = "tone:+78005550000p038642*";
+        QTest::newRow("tone at home") << home << "+79160000000" << tone + "79160000000*";
+        QTest::newRow("tone in national roaming") << "natRoum" << "79160000001" << "tone:+78005550000p018642*79160000001*";
+        QTest::newRow("tone, foreign box") << home + "foreign" << "37250000000" << tone + "1037250000000*";
+        QTest::newRow("tone, number as written") << home << "+7 (916) 555-12-34" << tone + "79165551234*";
+        QTest::newRow("tone, 5 digits") << home << "12345" << "refused:IncorrectNumber";
+        QTest::newRow("not a number") << "intRoum intRoumGprsEdgeWifi" << "7916x" << "refused:IncorrectNumber";
+        QTest::newRow("text abroad") << "intRoum intRoumSms" << "+79160000000" << "text:CB 79031234567 79160000000 8642";
+        QTest::newRow("web callback") << "homeNet homeNetGprsEdgeWifi foreign" << "+7916" << "web:+7916 abroad";
+        QTest::newRow("web, nothing typed") << "homeNet homeNetGprsEdgeWifi sip" << "" << "refused:EmptyNumber";
+        QTest::newRow("home wins over SIP") << home + "sip" << "+79160000000" << tone + "79160000000*";
+        QTest::newRow("SIP number") << "sip" << " +79160000000 " << "sip:79160000000@D;client=phone";
+        QTest::newRow("SIP number as written") << "sip" << "+7 916 555-12-35" << "sip:79165551235@D;client=phone";
+        QTest::newRow("SIP user") << "sip" << "sip:79160000000" << "sip:sip:79160000000@D";
+        QTest::newRow("SIP operator address") << "sip" << "sip:7916@D" << "sip:sip:7916@D";
+        QTest::newRow("SIP, host ending in the domain") << "sip" << "sip:7916@xD" << "refused:SipAddressFormat";
+        QTest::newRow("home network, no method") << "homeNet" << "79160000000" << "refused:NoMethod";
+        QTest::newRow("abroad, no method") << "intRoum" << "79160000000" << "refused:NoMethod";
+        QTest::newRow("without web abroad") << "intRoum intRoumGprsEdgeWifi withoutWeb" << "79160000000"
+                                            << "text:CB 79031234567 79160000000 8642";
+        QTest::newRow("balance, home tone") << home << "balance" << "tone:+78005550000p028642*";
+        QTest::newRow("balance, home, no tone: national") << "homeNet natRoum" << "balance" << "tone:+78005550000p028642*";
+        QTest::newRow("balance abroad by text") << "intRoum intRoumSms" << "balance" << "text:bal 8642";
+        QTest::newRow("balance, home web") << "homeNet homeNetGprsEdgeWifi" << "balance" << "web:";
+        QTest::newRow("balance, abroad web") << "intRoum intRoumGprsEdgeWifi" << "balance" << "web:";
+    }
+
+    void callPlan()
+    {
+        QFETCH(QString, situation);
+        QFETCH(QString, typed);
+        const QStringList on = situation.split(' ');
+        ConnectionSettings cs;
+        cs.homeNet = on.contains("homeNet");
+        cs.homeNetTone = on.contains("homeNetTone");
+        cs.homeNetGprsEdgeWifi = on.contains("homeNetGprsEdgeWifi");
+        cs.natRoum = on.contains("natRoum");
+        cs.intRoum = on.contains("intRoum");
+        cs.intRoumSms = on.contains("intRoumSms");
+        cs.intRoumGprsEdgeWifi = on.contains("intRoumGprsEdgeWifi");
+        cs.sip = on.contains("sip");
+        VirtualCardSettings card;
+        card.accessNumber = "+78005550000";
+        card.pin = "8642";
+        card.telephoneNumber = "79031234567";
+        const QString domain = ZELVIT_SIP_DOMAIN;
+        typed.replace('D', domain);
+        const bool foreign = on.contains("foreign");
+        const CallPlan plan = typed == "balance" ? CallPlan::forBalance(cs, card)
+            : on.contains("withoutWeb")         ? CallPlan::forCallWithoutWeb(cs, card, typed, foreign)
+                                                : CallPlan::forCall(cs, card, typed, foreign, domain);
+        using M = CallPlan::Method;
+        const char *refusals[] = {"", "NoMethod", "EmptyNumber", "IncorrectNumber", "SipAddressFormat"};
+        const QString described = plan.refusal != CallPlan::Refusal::None
+            ? QString("refused:") + refusals[int(plan.refusal)]
+            : plan.method == M::ToneCall    ? "tone:" + plan.dialString
+            : plan.method == M::TextMessage ? "text:" + plan.text
+            : plan.method == M::SipCall     ? "sip:" + plan.sipAddress
+            : plan.method == M::WebService  ? "web:" + plan.number + (plan.abroad ? " abroad" : "")
+                                            : "none";
+        QTEST(QString(described).replace(domain, "D"), "plan");
+        // The log's copies hide the PIN; a text goes to one of the operator's numbers.
+        QCOMPARE(plan.shownDialString, QString(plan.dialString).replace("8642", "****"));
+        QCOMPARE(plan.shownText, QString(plan.text).replace("8642", "****"));
+        QCOMPARE(plan.method == M::TextMessage,
+                 QStringList({ZELVIT_SMS_ACCESS_NUMBER_1, ZELVIT_SMS_ACCESS_NUMBER_2, ZELVIT_SMS_ACCESS_NUMBER_3})
+                     .contains(plan.textReceiver));
     }
 };
 

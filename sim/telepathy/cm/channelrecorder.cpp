@@ -1,6 +1,9 @@
 #include "channelrecorder.h"
 
+#include <QThread>
+
 #include <cstdio>
+#include <utility>
 
 ChannelRecorder::ChannelRecorder(QObject *parent)
     : QObject(parent)
@@ -13,6 +16,8 @@ bool ChannelRecorder::channelRequested(const QString &manager, const QString &ch
 {
     requests.append({manager, channelType, targetId});
     event(QStringLiteral("channel-request %1 %2 %3").arg(manager, channelType, targetId));
+    // The whole stand-in stands still, as a connection manager waiting on the network would for this request.
+    QThread::msleep(std::exchange(delayMs, 0u));
     if (failName.isEmpty())
         return true;
     *errorName = failName;
@@ -66,6 +71,7 @@ void ChannelRecorder::Clear()
     capabilities.clear();
     failName.clear();
     failMessage.clear();
+    delayMs = 0;
     event(QStringLiteral("cleared"));
 }
 
@@ -74,4 +80,10 @@ void ChannelRecorder::FailNextChannelRequest(const QString &errorName, const QSt
     failName = errorName;
     failMessage = errorMessage;
     event(QStringLiteral("refuse-next %1 %2").arg(errorName, errorMessage));
+}
+
+void ChannelRecorder::DelayNextChannelRequest(uint milliseconds)
+{
+    delayMs = milliseconds;
+    event(QStringLiteral("delay-next %1").arg(milliseconds));
 }

@@ -32,6 +32,9 @@ public slots:
     Q_SCRIPTABLE void Clear();
     // The next channel request, of any manager, fails with this error.
     Q_SCRIPTABLE void FailNextChannelRequest(const QString &errorName, const QString &errorMessage);
+    // The next channel request, of any manager, is answered only after this
+    // many milliseconds: a slow network, for a chain that must wait.
+    Q_SCRIPTABLE void DelayNextChannelRequest(uint milliseconds);
 
 private:
     QList<QStringList> requests;
@@ -39,6 +42,7 @@ private:
     QList<QStringList> capabilities;
     QString failName;
     QString failMessage;
+    uint delayMs = 0;
 };
 
 #endif

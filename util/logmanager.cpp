@@ -1,4 +1,4 @@
-#include "app/logmanager.h"
+#include "util/logmanager.h"
 
 #include "util/privatefiles.h"
 

@@ -1,4 +1,4 @@
-#include "telephony/unabletocallbox.h"
+#include "ui/unabletocallbox.h"
 
 #include <QMessageBox>
 

@@ -4,9 +4,6 @@
 #include <QObject>
 #include <QString>
 
-// What a log line shows in place of the card PIN or the SIP password.
-inline const QString secretMask = QStringLiteral("****");
-
 // The activity log "mainlog.log" in the settings directory: one time-stamped
 // line per event of note, restarted at every program start.
 class LogManager : public QObject
