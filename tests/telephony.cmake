@@ -11,3 +11,5 @@ zelvit_add_test_run(tst_telephony_ring_offline tst_telephony ENV --telepathy
                     SET ZELVIT_TEST_CLASS=WithoutCellularAccount ZELVIT_TP_RING_OFFLINE=1 TIMEOUT 60)
 zelvit_add_test_run(tst_telephony_no_ring_account tst_telephony ENV --telepathy
                     SET ZELVIT_TEST_CLASS=WithoutCellularAccount ZELVIT_TP_RING_ACCOUNT=0 TIMEOUT 60)
+zelvit_add_test_run(tst_telephony_no_account_manager tst_telephony ENV --session-bus
+                    SET ZELVIT_TEST_CLASS=WithoutAccountManager TIMEOUT 30)

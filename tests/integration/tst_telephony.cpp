@@ -307,5 +307,34 @@ private slots:
     }
 };
 
-ZELVIT_TEST_MAIN(OnlineTelephony, WithoutCellularAccount)
+// With no account manager on the bus every chain ends at once, with its outcome.
+class WithoutAccountManager : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { qRegisterMetaType<CellularChain::Failure>(); }
+
+    void chainEndsWithoutAccount_data() { addChains(); }
+    void chainEndsWithoutAccount()
+    {
+        QFETCH(bool, call);
+        QObject owner;
+        auto *chain = static_cast<CellularChain *>(startChain(call, 1, &owner));
+        QSignalSpy failed(chain, &CellularChain::failed);
+        QVERIFY(failed.wait());
+        QCOMPARE(failed.first().first().value<CellularChain::Failure>(), CellularChain::Failure::NoAccount);
+    }
+
+    void sipReportsTheMissingAccountManager()
+    {
+        TpSip sip("5550010", password, nullptr);
+        QSignalSpy error(&sip, &TpSip::error);
+        QVERIFY(error.wait());
+        QVERIFY(error.first().first().toString().startsWith("AccountManager was not became ready -"));
+        QVERIFY(!sip.isAccountValid());
+    }
+};
+
+ZELVIT_TEST_MAIN(OnlineTelephony, WithoutCellularAccount, WithoutAccountManager)
 #include "tst_telephony.moc"
