@@ -245,6 +245,12 @@ private slots:
     }
 };
 
+// Answered, and for SetServicePresent also done (it says whether it could).
+bool answered(const QDBusMessage &reply)
+{
+    return reply.type() == QDBusMessage::ReplyMessage && reply.arguments().value(0, true).toBool();
+}
+
 class PlatformOnHandsetBus : public QObject
 {
     Q_OBJECT
@@ -258,6 +264,41 @@ private slots:
     {
         QVERIFY(QDBusConnection::systemBus().connect("com.nokia.icd2", "/com/nokia/icd2", "com.nokia.icd2",
                                                      "state_sig", this, SLOT(onStateSig())));
+    }
+
+    void init()
+    {
+        QVERIFY(answered(HandsetSim::control("SetReplyDelay", {0u})));
+        QVERIFY(answered(HandsetSim::control("SetServicePresent", {"com.nokia.phone.net", true})));
+        QVERIFY(HandsetSim::setRegistered(true) && HandsetSim::clearNotices());
+    }
+
+    // Each kind of notice goes with the argument list the notification service takes for it.
+    void noticeSendsArgumentListOfItsKind()
+    {
+        const QStringList texts{"There is no connection.", "Saved", "Нет соединения."};
+        for (int i = 0; i < texts.size(); ++i)
+            Utils::showNotice(texts[i], i % 2);
+        QCOMPARE(HandsetSim::notices(), texts);
+        QCOMPARE(HandsetSim::control("NoticeSignatures").arguments().value(0).toStringList(),
+                 QStringList({"s", "sus", "s"}));
+    }
+
+    // Registered only on a timely answer: the late one says registered, a bounded wait gives up first.
+    void registrationNeedsTheServiceInTime_data()
+    {
+        QTest::addColumn<QString>("method");
+        QTest::addColumn<QVariantList>("args");
+        QTest::newRow("service absent") << "SetServicePresent" << QVariantList{"com.nokia.phone.net", false};
+        QTest::newRow("service too slow") << "SetReplyDelay" << QVariantList{15000u};
+    }
+    void registrationNeedsTheServiceInTime()
+    {
+        QFETCH(QString, method);
+        QFETCH(QVariantList, args);
+        QVERIFY(Utils::getRegistrationStatus() != 0);
+        QVERIFY(answered(HandsetSim::control(method, args)));
+        QCOMPARE(Utils::getRegistrationStatus(), 0u);
     }
 
     // A uint: a signal in the simulator's shape; a list: one with exactly those arguments.
