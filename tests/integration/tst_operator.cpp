@@ -201,12 +201,15 @@ private slots:
         };
         row("callback", "000", {"callOk:@"});
         row("callback", "0000", {"callError:@"});
+        row("callback", " 000", {"callError:@"});
+        row("callback", "000\n", {"callError:@"});
         row("callback", QByteArray("000\0x", 5), {"callError:000"}); // the text ends at NUL
         row("callback", "(dropped)", {"callError:"});
         for (const char *code : {"200", "500", "501", "502", "503", "505"})
             row("message", "Response_Code=" + QByteArray(code) + "\r\nText=x", {"sms" + QString(code) + ":@"});
         row("message", "response_code=503", {"sms503:@"});
         row("message", "Response_Code=505 Response_Code=200", {"sms200:@"});
+        row("message", "Response_Code=503;Response_Code=500", {"sms500:@"});
         row("message", "Response_Code=404", {"smsError:@"});
         row("message", "(dropped)", {"smsError:"});
         row("balance", "<R><BALANCE>\n 12.50 \n</BALANCE></R>", {"balance:12.50"});
@@ -222,6 +225,7 @@ private slots:
         row("card", "<status> Success </status>", {"cardOk:,"});
         row("card", "<status>Fail</status><status>Success</status>", {"cardFail"});
         row("card", "<num>1</num><pin>2</pin>", {"cardFail"});
+        row("card", "<x><status>Success</status></x>", {"cardFail"});
         // Any status but a success ends the request as a failure.
         row("card", "<status>success</status>", {"cardFail"});
         row("card", "<status>Success</status><num>", {"cardFail"});
