@@ -1,0 +1,24 @@
+#include "ui/dragscrolling.h"
+
+#include <QAbstractItemView>
+#include <QScrollBar>
+#include <QScroller>
+#include <QTextEdit>
+
+void enableDragScrolling(QWidget *window)
+{
+    for (QAbstractScrollArea *area : window->findChildren<QAbstractScrollArea *>()) {
+        auto *view = qobject_cast<QAbstractItemView *>(area);
+        auto *text = qobject_cast<QTextEdit *>(area);
+        // An editable text keeps its drag for selecting.
+        if (!view && !(text && text->isReadOnly()))
+            continue;
+        if (view) {
+            view->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+            view->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+        }
+        QScroller::grabGesture(area->viewport(), QScroller::LeftMouseButtonGesture);
+        for (QScrollBar *bar : {area->verticalScrollBar(), area->horizontalScrollBar()})
+            bar->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+}
