@@ -533,21 +533,6 @@ p, li { white-space: pre-wrap; }
         <translation>Could not get a card number and PIN for the phone number %1.</translation>
     </message>
     <message>
-        <location filename="../ui/serviceoutcomes.cpp" line="18"/>
-        <source>The operator does not know this card, or it is blocked. Check the card number in Settings &gt; Virtual card.</source>
-        <translation>The operator does not know this card, or it is blocked. Check the card number in Settings &gt; Virtual card.</translation>
-    </message>
-    <message>
-        <location filename="../ui/serviceoutcomes.cpp" line="21"/>
-        <source>The operator did not accept the PIN. Check it in Settings &gt; Virtual card.</source>
-        <translation>The operator did not accept the PIN. Check it in Settings &gt; Virtual card.</translation>
-    </message>
-    <message>
-        <location filename="../ui/serviceoutcomes.cpp" line="23"/>
-        <source>The operator does not know this card number or PIN. Check them in Settings &gt; Virtual card.</source>
-        <translation>The operator does not know this card number or PIN. Check them in Settings &gt; Virtual card.</translation>
-    </message>
-    <message>
         <location filename="../ui/serviceoutcomes.cpp" line="26"/>
         <source>This card is blocked. Please contact the operator.</source>
         <translation>This card is blocked. Please contact the operator.</translation>
@@ -558,9 +543,24 @@ p, li { white-space: pre-wrap; }
         <translation>The card balance is too low. Top up the card and try again.</translation>
     </message>
     <message>
+        <location filename="../ui/serviceoutcomes.cpp" line="18"/>
+        <source>This card is unknown to the operator or blocked. Check the card number in Settings &gt; Virtual card.</source>
+        <translation>This card is unknown to the operator or blocked. Check the card number in Settings &gt; Virtual card.</translation>
+    </message>
+    <message>
+        <location filename="../ui/serviceoutcomes.cpp" line="21"/>
+        <source>The PIN is wrong. Check it in Settings &gt; Virtual card.</source>
+        <translation>The PIN is wrong. Check it in Settings &gt; Virtual card.</translation>
+    </message>
+    <message>
+        <location filename="../ui/serviceoutcomes.cpp" line="23"/>
+        <source>The card number or PIN is wrong. Check them in Settings &gt; Virtual card.</source>
+        <translation>The card number or PIN is wrong. Check them in Settings &gt; Virtual card.</translation>
+    </message>
+    <message>
         <location filename="../ui/serviceoutcomes.cpp" line="30"/>
-        <source>The operator could not accept the request. Check the number and try again.</source>
-        <translation>The operator could not accept the request. Check the number and try again.</translation>
+        <source>The operator could not process the request. Check the number and try again.</source>
+        <translation>The operator could not process the request. Check the number and try again.</translation>
     </message>
     <message>
         <location filename="../ui/serviceoutcomes.cpp" line="34"/>

@@ -533,21 +533,6 @@ p, li { white-space: pre-wrap; }
         <translation>Не удалось получить номер карты и PIN-код для номера телефона %1.</translation>
     </message>
     <message>
-        <location filename="../ui/serviceoutcomes.cpp" line="18"/>
-        <source>The operator does not know this card, or it is blocked. Check the card number in Settings &gt; Virtual card.</source>
-        <translation>Оператор не знает эту карту, или она заблокирована. Проверьте номер карты в разделе «Настройки» &gt; «Виртуальная карта».</translation>
-    </message>
-    <message>
-        <location filename="../ui/serviceoutcomes.cpp" line="21"/>
-        <source>The operator did not accept the PIN. Check it in Settings &gt; Virtual card.</source>
-        <translation>Оператор не принял PIN-код. Проверьте его в разделе «Настройки» &gt; «Виртуальная карта».</translation>
-    </message>
-    <message>
-        <location filename="../ui/serviceoutcomes.cpp" line="23"/>
-        <source>The operator does not know this card number or PIN. Check them in Settings &gt; Virtual card.</source>
-        <translation>Оператор не знает такого номера карты или PIN-кода. Проверьте их в разделе «Настройки» &gt; «Виртуальная карта».</translation>
-    </message>
-    <message>
         <location filename="../ui/serviceoutcomes.cpp" line="26"/>
         <source>This card is blocked. Please contact the operator.</source>
         <translation>Карта заблокирована. Обратитесь к оператору.</translation>
@@ -558,9 +543,24 @@ p, li { white-space: pre-wrap; }
         <translation>На карте недостаточно средств. Пополните баланс и повторите попытку.</translation>
     </message>
     <message>
+        <location filename="../ui/serviceoutcomes.cpp" line="18"/>
+        <source>This card is unknown to the operator or blocked. Check the card number in Settings &gt; Virtual card.</source>
+        <translation>Карта не найдена у оператора или заблокирована. Проверьте номер карты в разделе «Настройки» &gt; «Виртуальная карта».</translation>
+    </message>
+    <message>
+        <location filename="../ui/serviceoutcomes.cpp" line="21"/>
+        <source>The PIN is wrong. Check it in Settings &gt; Virtual card.</source>
+        <translation>Неверный PIN-код. Проверьте его в разделе «Настройки» &gt; «Виртуальная карта».</translation>
+    </message>
+    <message>
+        <location filename="../ui/serviceoutcomes.cpp" line="23"/>
+        <source>The card number or PIN is wrong. Check them in Settings &gt; Virtual card.</source>
+        <translation>Неверный номер карты или PIN-код. Проверьте их в разделе «Настройки» &gt; «Виртуальная карта».</translation>
+    </message>
+    <message>
         <location filename="../ui/serviceoutcomes.cpp" line="30"/>
-        <source>The operator could not accept the request. Check the number and try again.</source>
-        <translation>Оператор не смог принять запрос. Проверьте номер и повторите попытку.</translation>
+        <source>The operator could not process the request. Check the number and try again.</source>
+        <translation>Оператор не смог обработать запрос. Проверьте номер и повторите попытку.</translation>
     </message>
     <message>
         <location filename="../ui/serviceoutcomes.cpp" line="34"/>

@@ -15,19 +15,19 @@ QString refusalText(Refusal refusal)
 {
     switch (refusal) {
     case Refusal::UnknownCard:
-        return MainWindow::tr("The operator does not know this card, or it is blocked. "
+        return MainWindow::tr("This card is unknown to the operator or blocked. "
                               "Check the card number in Settings > Virtual card.");
     case Refusal::WrongPin:
-        return MainWindow::tr("The operator did not accept the PIN. Check it in Settings > Virtual card.");
+        return MainWindow::tr("The PIN is wrong. Check it in Settings > Virtual card.");
     case Refusal::UnknownCardOrPin:
-        return MainWindow::tr("The operator does not know this card number or PIN. "
+        return MainWindow::tr("The card number or PIN is wrong. "
                               "Check them in Settings > Virtual card.");
     case Refusal::Blocked:
         return MainWindow::tr("This card is blocked. Please contact the operator.");
     case Refusal::LowBalance:
         return MainWindow::tr("The card balance is too low. Top up the card and try again.");
     case Refusal::Malformed:
-        return MainWindow::tr("The operator could not accept the request. Check the number and try again.");
+        return MainWindow::tr("The operator could not process the request. Check the number and try again.");
     case Refusal::ServiceError:
         break;
     }

@@ -34,6 +34,9 @@ class RealSip : public QObject
     }
 
     QString sipStatus() { return widget<QLabel>(window.get(), "sipStatusLabel")->text(); }
+    const QString notRegistered =
+        "The SIP account is not registered. Check the card number and PIN in Settings > Virtual card.";
+    const QString unreachable = "The call service cannot be reached. Try again later.";
 
 private slots:
     void initTestCase() { watchConnectivity(this); }
@@ -80,8 +83,14 @@ private slots:
         QFETCH(QString, savedPin);
         openWithSipChosen(pin, domain);
         QTRY_COMPARE(sipStatus(), status);
-        if (savedPin.isEmpty())
+        if (savedPin.isEmpty()) {
+            // A call on that account says why it cannot be placed.
+            QVERIFY(HandsetSim::clearNotices());
+            widget<QLineEdit>(window.get(), "telNumLineEdit")->setText("+79160000088");
+            widget<QPushButton>(window.get(), "callPushButton")->click();
+            QTRY_COMPARE(HandsetSim::notices(), QStringList{status.contains("PIN") ? notRegistered : unreachable});
             return;
+        }
         widget<QLineEdit>(window.get(), "pinLineEdit")->setText(savedPin);
         widget<QAbstractButton>(window.get(), "saveVirtCardButton")->click();
         QTRY_COMPARE(sipStatus(), QString("SIP: online"));

@@ -100,7 +100,7 @@ private slots:
         QTest::newRow("balance, web, unknown card")
             << Flow{homeWeb, "balance", "Could not get the balance.", webBalance, "", "",
                     "<R><RETURN-CODE>101</RETURN-CODE></R>",
-                    {"The operator does not know this card, or it is blocked. Check the card number in Settings > "
+                    {"This card is unknown to the operator or blocked. Check the card number in Settings > "
                      "Virtual card."}};
         QTest::newRow("balance, tone, not registered")
             << Flow{home + " unregistered +78005550012", "balance", noConnection, toneBalance.arg(2), "balance"};
@@ -397,9 +397,9 @@ private slots:
         QTest::newRow("200") << QByteArray("Response_Code=200") << "The operator accepted the message.";
         QTest::newRow("connection dropped") << QByteArray() << failed + unavailable;
         QTest::newRow("500") << QByteArray("Response_Code=500")
-                             << failed + "The operator could not accept the request. Check the number and try again.";
+                             << failed + "The operator could not process the request. Check the number and try again.";
         QTest::newRow("501") << QByteArray("Response_Code=501")
-                             << failed + "The operator does not know this card number or PIN. Check them in Settings > "
+                             << failed + "The card number or PIN is wrong. Check them in Settings > "
                                          "Virtual card.";
         QTest::newRow("502") << QByteArray("Response_Code=502") << failed + unavailable;
         QTest::newRow("503") << QByteArray("Response_Code=503")
