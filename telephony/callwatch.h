@@ -12,7 +12,7 @@ class PendingOperation;
 }
 
 // One call from its request on: the request's one outcome (placed, or failed
-// with Telepathy's message), then, for a placed call, its end: its channel
+// with a reason and Telepathy's message), then, for a placed call, its end: its channel
 // closes (or is lost with its connection), or, for a Call1 channel, its call
 // state becomes Ended. A call that ends before it is answered, for a reason
 // the user can act on, says which.

@@ -714,4 +714,12 @@ p, li { white-space: pre-wrap; }
         <translation>Cancel</translation>
     </message>
 </context>
+<context>
+    <name>UnableToCallBox</name>
+    <message>
+        <location filename="../ui/unabletocallbox.cpp" line="11"/>
+        <source>Unable to call (%1)</source>
+        <translation>Unable to call (%1)</translation>
+    </message>
+</context>
 </TS>

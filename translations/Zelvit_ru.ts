@@ -714,4 +714,12 @@ p, li { white-space: pre-wrap; }
         <translation>Отмена</translation>
     </message>
 </context>
+<context>
+    <name>UnableToCallBox</name>
+    <message>
+        <location filename="../ui/unabletocallbox.cpp" line="11"/>
+        <source>Unable to call (%1)</source>
+        <translation>Не удалось позвонить (%1)</translation>
+    </message>
+</context>
 </TS>

@@ -26,8 +26,8 @@ struct CallPlan;
 // The program's only window: seventeen stacked pages, every user action a slot.
 // The implementation is split by flow: mainwindow.cpp (construction, language),
 // navigation.cpp, callflow.cpp, balanceflow.cpp, messageflow.cpp,
-// contactspage.cpp, journalpage.cpp, settingspages.cpp, registration.cpp,
-// serviceoutcomes.cpp.
+// contactspage.cpp, journalpage.cpp, settingspages.cpp, unsavedsettings.cpp,
+// registration.cpp, serviceoutcomes.cpp.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -174,6 +174,7 @@ private:
     void startTextMessage(const CallPlan &plan);
     void setPlacing(bool placing);
     void callAnswered();
+    // A notice naming why a call did not come about.
     void tellUnplacedCall(CallWatch::Reason reason);
     void setCallbackPending(bool pending);
     void showCallbackWait();
