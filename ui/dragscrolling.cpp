@@ -8,12 +8,11 @@
 void enableDragScrolling(QWidget *window)
 {
     for (QAbstractScrollArea *area : window->findChildren<QAbstractScrollArea *>()) {
-        auto *view = qobject_cast<QAbstractItemView *>(area);
-        auto *text = qobject_cast<QTextEdit *>(area);
         // An editable text keeps its drag for selecting.
-        if (!view && !(text && text->isReadOnly()))
+        auto *text = qobject_cast<QTextEdit *>(area);
+        if (text && !text->isReadOnly())
             continue;
-        if (view) {
+        if (auto *view = qobject_cast<QAbstractItemView *>(area)) {
             view->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
             view->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
         }
