@@ -37,8 +37,6 @@ int main(int argc, char *argv[])
     icdHandler.requestState();
 
     MainWindow window;
-    if (window.isRegistrationCancelled())
-        return 0;
     window.setTranslationsPath(translationsPath);
     window.setTranslator(&translator);
     window.showMaximized();

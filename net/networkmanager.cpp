@@ -231,39 +231,43 @@ void NetworkManager::readBalanceReply(const QByteArray &data)
     // An unreadable reply is an error too: the balance field must not stay
     // at its waiting text.
     if (data.isEmpty() || !wellFormed) {
-        emit getBalanceErrorSignal();
+        emit getBalanceErrorSignal(QString());
         return;
     }
     // One outcome per query, the first the walk meets; a document naming
     // neither a balance nor a refusal is an error as well.
-    QString balance;
-    switch (walkBalance(document.documentElement(), &balance)) {
+    QString value;
+    switch (walkBalance(document.documentElement(), &value)) {
     case BalanceOutcome::Balance:
-        emit getBalanceFinishedSignal(balance);
+        emit getBalanceFinishedSignal(value);
+        break;
+    case BalanceOutcome::Refused:
+        emit getBalanceErrorSignal(value);
         break;
     case BalanceOutcome::None:
-    case BalanceOutcome::Refused:
-        emit getBalanceErrorSignal();
+        emit getBalanceErrorSignal(QString());
         break;
     }
 }
 
-NetworkManager::BalanceOutcome NetworkManager::walkBalance(const QDomNode &node, QString *balance)
+NetworkManager::BalanceOutcome NetworkManager::walkBalance(const QDomNode &node, QString *value)
 {
     for (QDomNode child = node.firstChild(); !child.isNull(); child = child.nextSibling()) {
         const QDomElement element = child.toElement();
         if (!element.isNull()) {
             if (element.tagName() == QLatin1String("BALANCE")) {
-                *balance = element.text().trimmed();
-                LogManager::writeLog(QStringLiteral("# BALANCE_TEXT(") + *balance + QLatin1Char(')'));
+                *value = element.text().trimmed();
+                LogManager::writeLog(QStringLiteral("# BALANCE_TEXT(") + *value + QLatin1Char(')'));
                 return BalanceOutcome::Balance;
             }
             if (element.tagName() == QLatin1String("RETURN-CODE")
-                && (element.text() == QLatin1String("101") || element.text() == QLatin1String("102")))
+                && (element.text() == QLatin1String("101") || element.text() == QLatin1String("102"))) {
+                *value = element.text();
                 return BalanceOutcome::Refused;
+            }
             LogManager::writeLog(tagLine(element));
         }
-        const BalanceOutcome found = walkBalance(child, balance);
+        const BalanceOutcome found = walkBalance(child, value);
         if (found != BalanceOutcome::None)
             return found;
     }

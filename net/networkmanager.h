@@ -43,7 +43,8 @@ public:
 
 signals:
     void getBalanceFinishedSignal(QString balance);
-    void getBalanceErrorSignal();
+    // code: the operator's refusal code, empty when the reply had none.
+    void getBalanceErrorSignal(QString code);
     void httpCallSuccessfulSignal(QString code);
     void httpCallErrorSignal(QString code);
     void httpSendSmsErrorSignal(QString code);
@@ -66,8 +67,9 @@ private slots:
 private:
     void parseXML(const QDomElement &root);
     enum class BalanceOutcome { None, Balance, Refused };
-    // Depth first, in document order, up to the first outcome.
-    BalanceOutcome walkBalance(const QDomNode &node, QString *balance);
+    // Depth first, in document order, up to the first outcome; value is the
+    // balance, or the refusal's code.
+    BalanceOutcome walkBalance(const QDomNode &node, QString *value);
     void refuse(Request request, Refusal refusal);
 
     HttpManager *httpManager;

@@ -282,7 +282,7 @@ void TpSip::onMediaChannelReady(Tp::PendingOperation *op, CallWatch *watch)
     LogManager::writeLog(QStringLiteral("onMediaChannelReady begin"));
     if (op->isError()) {
         LogManager::writeLog(failure(QStringLiteral("MediaChannel was not created -"), op));
-        watch->refuse(op->errorMessage());
+        watch->refuse(op->errorName(), op->errorMessage());
         return;
     }
     // The channel dispatcher names the channel the request succeeded with; an

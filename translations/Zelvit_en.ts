@@ -5,29 +5,12 @@
     <name>MainWindow</name>
     <message>
         <location filename="../ui/mainwindow.ui" line="32"/>
-        <location filename="../ui/mainwindow.cpp" line="172"/>
-        <location filename="../ui/registration.cpp" line="79"/>
+        <location filename="../ui/mainwindow.cpp" line="170"/>
+        <location filename="../ui/navigation.cpp" line="27"/>
+        <location filename="../ui/registration.cpp" line="69"/>
+        <location filename="../ui/unsavedsettings.cpp" line="43"/>
         <source>Zelvit</source>
         <translation>Zelvit</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.ui" line="149"/>
-        <location filename="../ui/mainwindow.ui" line="398"/>
-        <location filename="../ui/mainwindow.ui" line="439"/>
-        <location filename="../ui/mainwindow.ui" line="542"/>
-        <location filename="../ui/mainwindow.ui" line="638"/>
-        <location filename="../ui/mainwindow.ui" line="763"/>
-        <location filename="../ui/mainwindow.ui" line="849"/>
-        <location filename="../ui/mainwindow.ui" line="924"/>
-        <location filename="../ui/mainwindow.ui" line="1068"/>
-        <location filename="../ui/mainwindow.ui" line="1127"/>
-        <location filename="../ui/mainwindow.ui" line="1233"/>
-        <location filename="../ui/mainwindow.ui" line="1322"/>
-        <location filename="../ui/mainwindow.ui" line="1425"/>
-        <location filename="../ui/mainwindow.ui" line="1522"/>
-        <location filename="../ui/mainwindow.ui" line="1678"/>
-        <source>Main Menu</source>
-        <translation>Main Menu</translation>
     </message>
     <message>
         <location filename="../ui/mainwindow.ui" line="164"/>
@@ -35,12 +18,6 @@
         <location filename="../ui/mainwindow.ui" line="719"/>
         <source>Call</source>
         <translation>Call</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.ui" line="189"/>
-        <location filename="../ui/mainwindow.ui" line="1622"/>
-        <source>Sms</source>
-        <translation>SMS</translation>
     </message>
     <message>
         <location filename="../ui/mainwindow.ui" line="214"/>
@@ -56,6 +33,7 @@
     </message>
     <message>
         <location filename="../ui/mainwindow.ui" line="264"/>
+        <location filename="../ui/mainwindow.ui" line="797"/>
         <source>Info</source>
         <translation>Info</translation>
     </message>
@@ -71,46 +49,37 @@
         <translation>Exit</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="366"/>
-        <source>Journal of calls</source>
-        <translation>Journal of calls</translation>
-    </message>
-    <message>
         <location filename="../ui/mainwindow.ui" line="391"/>
-        <location filename="../ui/mainwindow.ui" line="917"/>
-        <location filename="../ui/mainwindow.ui" line="1061"/>
-        <location filename="../ui/mainwindow.ui" line="1120"/>
-        <location filename="../ui/mainwindow.ui" line="1226"/>
-        <location filename="../ui/mainwindow.ui" line="1315"/>
-        <location filename="../ui/mainwindow.ui" line="1418"/>
-        <location filename="../ui/mainwindow.ui" line="1515"/>
-        <location filename="../ui/mainwindow.ui" line="1588"/>
-        <location filename="../ui/mainwindow.ui" line="1779"/>
+        <location filename="../ui/mainwindow.ui" line="914"/>
+        <location filename="../ui/mainwindow.ui" line="1058"/>
+        <location filename="../ui/mainwindow.ui" line="1117"/>
+        <location filename="../ui/mainwindow.ui" line="1227"/>
+        <location filename="../ui/mainwindow.ui" line="1316"/>
+        <location filename="../ui/mainwindow.ui" line="1419"/>
+        <location filename="../ui/mainwindow.ui" line="1516"/>
+        <location filename="../ui/mainwindow.ui" line="1589"/>
+        <location filename="../ui/mainwindow.ui" line="1780"/>
         <source>Back</source>
         <translation>Back</translation>
     </message>
     <message>
         <location filename="../ui/mainwindow.ui" line="486"/>
-        <location filename="../ui/mainwindow.ui" line="940"/>
+        <location filename="../ui/mainwindow.ui" line="937"/>
         <source>Connection</source>
         <translation>Connection</translation>
     </message>
     <message>
         <location filename="../ui/mainwindow.ui" line="493"/>
+        <location filename="../ui/mainwindow.ui" line="862"/>
         <source>Interface language</source>
         <translation>Interface language</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="500"/>
-        <source>Virtual Card</source>
-        <translation>Virtual card</translation>
-    </message>
-    <message>
         <location filename="../ui/mainwindow.ui" line="507"/>
         <location filename="../ui/mainwindow.ui" line="705"/>
-        <location filename="../ui/mainwindow.ui" line="1084"/>
-        <location filename="../ui/mainwindow.ui" line="1249"/>
-        <location filename="../ui/mainwindow.ui" line="1734"/>
+        <location filename="../ui/mainwindow.ui" line="1081"/>
+        <location filename="../ui/mainwindow.ui" line="1250"/>
+        <location filename="../ui/mainwindow.ui" line="1735"/>
         <source>Contacts</source>
         <translation>Contacts</translation>
     </message>
@@ -121,7 +90,7 @@
     </message>
     <message>
         <location filename="../ui/mainwindow.ui" line="601"/>
-        <location filename="../ui/balanceflow.cpp" line="34"/>
+        <location filename="../ui/balanceflow.cpp" line="33"/>
         <source>Loading...</source>
         <translation>Loading…</translation>
     </message>
@@ -132,19 +101,41 @@
         <translation>Call</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="872"/>
+        <source>Russian</source>
+        <translation>Russian</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="879"/>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="960"/>
+        <source>In home network</source>
+        <translation>In home network</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="189"/>
+        <location filename="../ui/mainwindow.ui" line="995"/>
+        <location filename="../ui/mainwindow.ui" line="1623"/>
+        <source>SMS</source>
+        <translation>SMS</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="366"/>
+        <source>Call journal</source>
+        <translation>Call journal</translation>
+    </message>
+    <message>
         <location filename="../ui/mainwindow.ui" line="692"/>
-        <source>Enter abonent number</source>
+        <source>Enter the number to call</source>
         <translation>Enter the number to call</translation>
     </message>
     <message>
         <location filename="../ui/mainwindow.ui" line="728"/>
-        <source>Call to another coutry</source>
-        <translation>Call to another country</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.ui" line="797"/>
-        <source>INFO</source>
-        <translation>Info</translation>
+        <source>International call</source>
+        <translation>International call</translation>
     </message>
     <message>
         <location filename="../ui/mainwindow.ui" line="810"/>
@@ -155,17 +146,14 @@ p, li { white-space: pre-wrap; }
 &lt;table border=&quot;0&quot; style=&quot;-qt-table-type: root; margin-top:4px; margin-bottom:4px; margin-left:4px; margin-right:4px;&quot;&gt;
 &lt;tr&gt;
 &lt;td style=&quot;border: none;&quot;&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-weight:600;&quot;&gt;Zelvit version %2 Dear Zelvit user! &lt;/span&gt;&lt;/p&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;Follow these rules for correct work:&lt;/p&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;1. Phone number. In the menu Settings, Virtual Card enter the number of the SIM card that is in this phone, in this format:&lt;/p&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;- for Russia: «7» and the number with the code of the mobile operator, for example 79160000000;&lt;/p&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;- for a foreign operator: «10», then the country code, then the number with the code of the mobile operator, for example 1037250000000.&lt;/p&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;2. Connection type. In the submenu Connection of the menu Settings choose where you are:&lt;/p&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;- in home network;&lt;/p&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;- in national roaming (outside your home region, but in Russia);&lt;/p&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;- in international roaming (outside Russia).&lt;/p&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;3. Quick access. Quick access binds the virtual card to your phone number. Remember which number your card is bound to. For some phone models quick access is mandatory.&lt;/p&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;You will find more information on the operator&apos;s web site %1 and in the user&apos;s manual.&lt;/p&gt;&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;/body&gt;&lt;/html&gt;</source>
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-weight:600;&quot;&gt;Zelvit version %2&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;Before your first call:&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;1. In Settings &amp;gt; Virtual card, enter your card number, your PIN and the number of the SIM card in this phone: 7 and the number for Russia (79160000000), or 10, the country code and the number for a foreign operator (1037250000000).&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;2. In Settings &amp;gt; Connection, choose where you are (home network, national or international roaming) and how to call.&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;3. Quick access binds your virtual card to your phone number: remember which number it is. Some phones need quick access.&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;More information is on the operator&apos;s web site:&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; white-space:pre;&quot;&gt;%1&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;and in the user&apos;s manual.&lt;/p&gt;&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
 &lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
 p, li { white-space: pre-wrap; }
@@ -173,270 +161,297 @@ p, li { white-space: pre-wrap; }
 &lt;table border=&quot;0&quot; style=&quot;-qt-table-type: root; margin-top:4px; margin-bottom:4px; margin-left:4px; margin-right:4px;&quot;&gt;
 &lt;tr&gt;
 &lt;td style=&quot;border: none;&quot;&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-weight:600;&quot;&gt;Zelvit version %2 Dear Zelvit user! &lt;/span&gt;&lt;/p&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;Follow these rules for correct work:&lt;/p&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;1. Phone number. In the menu Settings, Virtual Card enter the number of the SIM card that is in this phone, in this format:&lt;/p&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;- for Russia: «7» and the number with the code of the mobile operator, for example 79160000000;&lt;/p&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;- for a foreign operator: «10», then the country code, then the number with the code of the mobile operator, for example 1037250000000.&lt;/p&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;2. Connection type. In the submenu Connection of the menu Settings choose where you are:&lt;/p&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;- in home network;&lt;/p&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;- in national roaming (outside your home region, but in Russia);&lt;/p&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;- in international roaming (outside Russia).&lt;/p&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;3. Quick access. Quick access binds the virtual card to your phone number. Remember which number your card is bound to. For some phone models quick access is mandatory.&lt;/p&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;You will find more information on the operator&apos;s web site %1 and in the user&apos;s manual.&lt;/p&gt;&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-weight:600;&quot;&gt;Zelvit version %2&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;Before your first call:&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;1. In Settings &amp;gt; Virtual card, enter your card number, your PIN and the number of the SIM card in this phone: 7 and the number for Russia (79160000000), or 10, the country code and the number for a foreign operator (1037250000000).&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;2. In Settings &amp;gt; Connection, choose where you are (home network, national or international roaming) and how to call.&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;3. Quick access binds your virtual card to your phone number: remember which number it is. Some phones need quick access.&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;More information is on the operator&apos;s web site:&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; white-space:pre;&quot;&gt;%1&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;and in the user&apos;s manual.&lt;/p&gt;&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="865"/>
-        <source>Interface Language</source>
-        <translation>Interface language</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.ui" line="875"/>
-        <source>Russian</source>
-        <translation>Russian</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.ui" line="882"/>
-        <source>English</source>
-        <translation>English</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.ui" line="963"/>
-        <source>In home network</source>
-        <translation>In home network</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.ui" line="970"/>
-        <source>Tone dialing</source>
+        <location filename="../ui/mainwindow.ui" line="967"/>
+        <source>Tone dialling</source>
         <translation>Tone dialling</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="977"/>
-        <location filename="../ui/mainwindow.ui" line="1005"/>
-        <source>GPRS/EDGE/WIFI</source>
+        <location filename="../ui/mainwindow.ui" line="974"/>
+        <location filename="../ui/mainwindow.ui" line="1002"/>
+        <source>GPRS/EDGE/Wi-Fi</source>
         <translation>GPRS/EDGE/Wi-Fi</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="984"/>
-        <source>In national rouming</source>
+        <location filename="../ui/mainwindow.ui" line="981"/>
+        <source>In national roaming</source>
         <translation>In national roaming</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="991"/>
-        <source>In international rouming</source>
+        <location filename="../ui/mainwindow.ui" line="988"/>
+        <source>In international roaming</source>
         <translation>In international roaming</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="998"/>
-        <source>SMS</source>
-        <translation>SMS</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.ui" line="1012"/>
+        <location filename="../ui/mainwindow.ui" line="1009"/>
         <source>SIP</source>
         <translation>SIP</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1054"/>
-        <location filename="../ui/mainwindow.ui" line="1219"/>
-        <location filename="../ui/mainwindow.ui" line="1308"/>
+        <location filename="../ui/mainwindow.ui" line="1051"/>
+        <location filename="../ui/mainwindow.ui" line="1220"/>
+        <location filename="../ui/mainwindow.ui" line="1309"/>
+        <location filename="../ui/unsavedsettings.cpp" line="45"/>
         <source>Save</source>
         <translation>Save</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1096"/>
-        <source>Fast search:</source>
-        <translation>Fast search:</translation>
+        <location filename="../ui/mainwindow.ui" line="1162"/>
+        <source>Access number</source>
+        <translation>Access number</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1113"/>
+        <location filename="../ui/mainwindow.ui" line="1172"/>
+        <source>Card PIN</source>
+        <translation>Card PIN</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="1260"/>
+        <source>Contact source</source>
+        <translation>Contact source</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="1270"/>
+        <source>Phone memory and SIM card</source>
+        <translation>Phone memory and SIM card</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="1277"/>
+        <source>Phone memory</source>
+        <translation>Phone memory</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="1287"/>
+        <source>SIM card</source>
+        <translation>SIM card</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="1357"/>
+        <source>Operation completed successfully</source>
+        <translation>Operation completed successfully</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="1557"/>
+        <source>Recipients</source>
+        <translation>Recipients</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="1645"/>
+        <source>Recipients:</source>
+        <translation>Recipients:</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="1713"/>
+        <source>Add recipient</source>
+        <translation>Add recipient</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="1728"/>
+        <source>From contacts:</source>
+        <translation>From contacts:</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="1110"/>
         <source>Select</source>
         <translation>Select</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1143"/>
+        <location filename="../ui/mainwindow.ui" line="500"/>
+        <location filename="../ui/mainwindow.ui" line="1140"/>
         <source>Virtual card</source>
         <translation>Virtual card</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1155"/>
+        <location filename="../ui/mainwindow.ui" line="149"/>
+        <location filename="../ui/mainwindow.ui" line="398"/>
+        <location filename="../ui/mainwindow.ui" line="439"/>
+        <location filename="../ui/mainwindow.ui" line="542"/>
+        <location filename="../ui/mainwindow.ui" line="638"/>
+        <location filename="../ui/mainwindow.ui" line="763"/>
+        <location filename="../ui/mainwindow.ui" line="846"/>
+        <location filename="../ui/mainwindow.ui" line="921"/>
+        <location filename="../ui/mainwindow.ui" line="1065"/>
+        <location filename="../ui/mainwindow.ui" line="1124"/>
+        <location filename="../ui/mainwindow.ui" line="1234"/>
+        <location filename="../ui/mainwindow.ui" line="1323"/>
+        <location filename="../ui/mainwindow.ui" line="1426"/>
+        <location filename="../ui/mainwindow.ui" line="1523"/>
+        <location filename="../ui/mainwindow.ui" line="1679"/>
+        <source>Main menu</source>
+        <translation>Main menu</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="1093"/>
+        <source>Search:</source>
+        <translation>Search:</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="1152"/>
         <source>Card number</source>
         <translation>Card number</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1165"/>
-        <source>Access phone number</source>
-        <translation>Access phone number</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.ui" line="1175"/>
-        <source>PIN-code of card</source>
-        <translation>Card PIN</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.ui" line="1185"/>
+        <location filename="../ui/mainwindow.ui" line="1186"/>
         <source>Your phone number</source>
         <translation>Your phone number</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1212"/>
+        <location filename="../ui/mainwindow.ui" line="1213"/>
         <source>Get a card</source>
         <translation>Get a card</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1259"/>
-        <source>Select contacts</source>
-        <translation>Select contacts</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.ui" line="1269"/>
-        <source>Telephone and SIM</source>
-        <translation>Telephone and SIM</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.ui" line="1276"/>
-        <source>Telephone</source>
-        <translation>Telephone</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.ui" line="1286"/>
-        <source>SIM</source>
-        <translation>SIM</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.ui" line="1356"/>
-        <source>Operation finished successful</source>
-        <translation>Operation completed successfully</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.ui" line="1371"/>
+        <location filename="../ui/mainwindow.ui" line="1372"/>
         <source>phone number</source>
         <translation>phone number</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1378"/>
+        <location filename="../ui/mainwindow.ui" line="1379"/>
         <source>:</source>
         <translation>:</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1459"/>
-        <location filename="../ui/mainwindow.ui" line="1472"/>
-        <location filename="../ui/serviceoutcomes.cpp" line="17"/>
+        <location filename="../ui/mainwindow.ui" line="1460"/>
+        <location filename="../ui/mainwindow.ui" line="1473"/>
         <source>Error</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1497"/>
+        <location filename="../ui/mainwindow.ui" line="1498"/>
         <source>Try again</source>
         <translation>Try again</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1504"/>
+        <location filename="../ui/mainwindow.ui" line="1505"/>
         <source>Tone/SMS</source>
         <translation>Tone/SMS</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1556"/>
-        <source>Receivers</source>
-        <translation>Receivers</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.ui" line="1574"/>
+        <location filename="../ui/mainwindow.ui" line="1575"/>
         <source>Delete</source>
         <translation>Delete</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1581"/>
-        <location filename="../ui/mainwindow.ui" line="1755"/>
+        <location filename="../ui/mainwindow.ui" line="1582"/>
+        <location filename="../ui/mainwindow.ui" line="1756"/>
         <source>Add</source>
         <translation>Add</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1644"/>
-        <source>Receivers:</source>
-        <translation>Receivers:</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.ui" line="1651"/>
+        <location filename="../ui/mainwindow.ui" line="1652"/>
         <source>0</source>
         <translation>0</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1671"/>
+        <location filename="../ui/mainwindow.ui" line="1672"/>
         <source>Send</source>
         <translation>Send</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1712"/>
-        <source>Add Contact</source>
-        <translation>Add receiver</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.ui" line="1727"/>
-        <source>From Contact List:</source>
-        <translation>From Contact List:</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.ui" line="1745"/>
+        <location filename="../ui/mainwindow.ui" line="1746"/>
         <source>Manually:</source>
         <translation>Manually:</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1786"/>
+        <location filename="../ui/mainwindow.ui" line="1787"/>
         <source>Message</source>
         <translation>Message</translation>
     </message>
     <message>
         <location filename="../ui/notices.cpp" line="11"/>
-        <location filename="../ui/serviceoutcomes.cpp" line="84"/>
+        <location filename="../ui/serviceoutcomes.cpp" line="128"/>
         <source>There is no connection.</source>
         <translation>There is no connection.</translation>
     </message>
     <message>
-        <location filename="../ui/balanceflow.cpp" line="57"/>
+        <location filename="../ui/balanceflow.cpp" line="54"/>
         <source>Query of balance sent, look balance in incoming SMS.</source>
         <translation>Balance request sent. The balance will arrive by SMS.</translation>
     </message>
     <message>
-        <location filename="../ui/callflow.cpp" line="80"/>
-        <location filename="../ui/callflow.cpp" line="114"/>
-        <location filename="../ui/callflow.cpp" line="183"/>
+        <location filename="../ui/callflow.cpp" line="88"/>
+        <location filename="../ui/callflow.cpp" line="136"/>
+        <location filename="../ui/callflow.cpp" line="218"/>
         <location filename="../ui/messageflow.cpp" line="25"/>
-        <location filename="../ui/serviceoutcomes.cpp" line="85"/>
+        <location filename="../ui/serviceoutcomes.cpp" line="129"/>
         <source>Incorrect phone number.</source>
         <translation>Incorrect phone number.</translation>
     </message>
     <message>
         <location filename="../ui/callflow.cpp" line="31"/>
-        <location filename="../ui/callflow.cpp" line="92"/>
+        <location filename="../ui/callflow.cpp" line="100"/>
         <location filename="../ui/cardguard.cpp" line="31"/>
         <source>Enter phone number</source>
-        <translation>Enter phone number</translation>
+        <translation>Enter a phone number.</translation>
     </message>
     <message>
-        <location filename="../ui/callflow.cpp" line="154"/>
-        <location filename="../ui/serviceoutcomes.cpp" line="33"/>
+        <location filename="../ui/callflow.cpp" line="189"/>
+        <location filename="../ui/serviceoutcomes.cpp" line="77"/>
         <source>Wait an incoming phone call from %1.</source>
         <extracomment>The operator calls the user back and then connects the call to %1.</extracomment>
         <translation>Wait for the operator to call you back and connect you with %1.</translation>
     </message>
     <message>
-        <location filename="../ui/callflow.cpp" line="183"/>
+        <location filename="../ui/callflow.cpp" line="218"/>
         <source>Format for SIP: sip:[number]</source>
-        <translation>Format for SIP: sip:[number]</translation>
+        <translation>SIP format: sip:[number]</translation>
     </message>
     <message>
-        <location filename="../ui/callflow.cpp" line="184"/>
+        <location filename="../ui/callflow.cpp" line="219"/>
         <source>Format for Phone: [number]</source>
-        <translation>Format for Phone: [number]</translation>
+        <translation>Phone format: [number]</translation>
     </message>
     <message>
-        <location filename="../ui/callflow.cpp" line="194"/>
+        <location filename="../ui/callflow.cpp" line="227"/>
         <source>The SIP account is not ready yet. Try again in a moment.</source>
         <translation>The SIP account is not ready yet. Try again in a moment.</translation>
     </message>
     <message>
-        <location filename="../ui/callflow.cpp" line="204"/>
+        <location filename="../ui/callflow.cpp" line="256"/>
+        <source>The number is busy.</source>
+        <translation>The number is busy.</translation>
+    </message>
+    <message>
+        <location filename="../ui/callflow.cpp" line="259"/>
+        <source>The call was declined.</source>
+        <translation>The call was declined.</translation>
+    </message>
+    <message>
+        <location filename="../ui/callflow.cpp" line="262"/>
+        <source>There was no answer.</source>
+        <translation>There was no answer.</translation>
+    </message>
+    <message>
+        <location filename="../ui/callflow.cpp" line="265"/>
+        <source>The number was not found. Check it and try again.</source>
+        <translation>The number was not found. Check it and try again.</translation>
+    </message>
+    <message>
+        <location filename="../ui/callflow.cpp" line="268"/>
+        <source>The SIP account is not registered. Check the card number and PIN in Settings &gt; Virtual card.</source>
+        <translation>The SIP account is not registered. Check the card number and PIN in Settings &gt; Virtual card.</translation>
+    </message>
+    <message>
+        <location filename="../ui/callflow.cpp" line="271"/>
+        <source>The call service cannot be reached. Try again later.</source>
+        <translation>The call service cannot be reached. Try again later.</translation>
+    </message>
+    <message>
+        <location filename="../ui/callflow.cpp" line="274"/>
+        <source>The call could not be placed.</source>
+        <translation>The call could not be placed.</translation>
+    </message>
+    <message>
+        <location filename="../ui/callflow.cpp" line="292"/>
         <source>Waiting for the operator&apos;s answer...</source>
         <translation>Waiting for the operator&apos;s answer…</translation>
     </message>
@@ -444,12 +459,12 @@ p, li { white-space: pre-wrap; }
         <location filename="../ui/contactspage.cpp" line="111"/>
         <location filename="../ui/messageflow.cpp" line="32"/>
         <source>The same contact already exist in the list</source>
-        <translation>This receiver is already in the list</translation>
+        <translation>This recipient is already in the list.</translation>
     </message>
     <message>
         <location filename="../ui/contactspage.cpp" line="116"/>
         <source>Contact was added</source>
-        <translation>Receiver added</translation>
+        <translation>Recipient added.</translation>
     </message>
     <message>
         <location filename="../ui/journalpage.cpp" line="44"/>
@@ -477,97 +492,100 @@ p, li { white-space: pre-wrap; }
         <translation>Duration</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="175"/>
-        <source>Done</source>
-        <translation>Done</translation>
-    </message>
-    <message>
         <location filename="../ui/messageflow.cpp" line="40"/>
         <source>Phone number was added.</source>
-        <translation>Phone number was added.</translation>
+        <translation>Phone number added.</translation>
     </message>
     <message>
-        <location filename="../ui/messageflow.cpp" line="56"/>
+        <location filename="../ui/messageflow.cpp" line="61"/>
         <source>Enter message</source>
         <translation>Enter the message text</translation>
     </message>
     <message>
-        <location filename="../ui/messageflow.cpp" line="58"/>
+        <location filename="../ui/messageflow.cpp" line="63"/>
         <source>Message size has to be less than 256 characters</source>
         <translation>The message must be shorter than 256 characters</translation>
     </message>
     <message>
-        <location filename="../ui/messageflow.cpp" line="60"/>
+        <location filename="../ui/messageflow.cpp" line="65"/>
         <source>Select receivers for sending message</source>
-        <translation>Choose the receivers of the message</translation>
+        <translation>Choose the recipients of the message</translation>
     </message>
     <message>
-        <location filename="../ui/messageflow.cpp" line="82"/>
-        <source>Message has sended</source>
-        <translation>Message sent.</translation>
+        <location filename="../ui/messageflow.cpp" line="80"/>
+        <location filename="../ui/serviceoutcomes.cpp" line="92"/>
+        <source>The message could not be sent.</source>
+        <translation>The message could not be sent.</translation>
     </message>
     <message>
-        <location filename="../ui/registration.cpp" line="74"/>
+        <location filename="../ui/messageflow.cpp" line="88"/>
+        <source>Sending the message...</source>
+        <translation>Sending the message…</translation>
+    </message>
+    <message>
+        <location filename="../ui/registration.cpp" line="64"/>
         <source>Your card number is %1 and pin is %2.</source>
         <translation>Your card number is %1 and your PIN is %2.</translation>
     </message>
     <message>
-        <location filename="../ui/registration.cpp" line="80"/>
+        <location filename="../ui/registration.cpp" line="70"/>
         <source>Cannot get card number and pin for telephone number %1:.</source>
-        <translation>Cannot get a card number and PIN for the phone number %1.</translation>
+        <translation>Could not get a card number and PIN for the phone number %1.</translation>
     </message>
     <message>
-        <location filename="../ui/registration.cpp" line="84"/>
-        <source>Done</source>
-        <comment>failure box</comment>
-        <extracomment>The one button of the box that reports a refused card request.</extracomment>
-        <translation>OK</translation>
+        <location filename="../ui/serviceoutcomes.cpp" line="26"/>
+        <source>This card is blocked. Please contact the operator.</source>
+        <translation>This card is blocked. Please contact the operator.</translation>
     </message>
     <message>
-        <location filename="../ui/serviceoutcomes.cpp" line="25"/>
+        <location filename="../ui/serviceoutcomes.cpp" line="28"/>
+        <source>The card balance is too low. Top up the card and try again.</source>
+        <translation>The card balance is too low. Top up the card and try again.</translation>
+    </message>
+    <message>
+        <location filename="../ui/serviceoutcomes.cpp" line="18"/>
+        <source>This card is unknown to the operator or blocked. Check the card number in Settings &gt; Virtual card.</source>
+        <translation>This card is unknown to the operator or blocked. Check the card number in Settings &gt; Virtual card.</translation>
+    </message>
+    <message>
+        <location filename="../ui/serviceoutcomes.cpp" line="21"/>
+        <source>The PIN is wrong. Check it in Settings &gt; Virtual card.</source>
+        <translation>The PIN is wrong. Check it in Settings &gt; Virtual card.</translation>
+    </message>
+    <message>
+        <location filename="../ui/serviceoutcomes.cpp" line="23"/>
+        <source>The card number or PIN is wrong. Check them in Settings &gt; Virtual card.</source>
+        <translation>The card number or PIN is wrong. Check them in Settings &gt; Virtual card.</translation>
+    </message>
+    <message>
+        <location filename="../ui/serviceoutcomes.cpp" line="30"/>
+        <source>The operator could not process the request. Check the number and try again.</source>
+        <translation>The operator could not process the request. Check the number and try again.</translation>
+    </message>
+    <message>
+        <location filename="../ui/serviceoutcomes.cpp" line="34"/>
+        <source>The operator&apos;s service is not available. Try again later.</source>
+        <translation>The operator&apos;s service is not available. Try again later.</translation>
+    </message>
+    <message>
+        <location filename="../ui/serviceoutcomes.cpp" line="48"/>
+        <source>Could not get the balance.</source>
+        <translation>Could not get the balance.</translation>
+    </message>
+    <message>
+        <location filename="../ui/serviceoutcomes.cpp" line="68"/>
         <source>There is error at the query of call.</source>
         <translation>The call could not be ordered.</translation>
     </message>
     <message>
-        <location filename="../ui/serviceoutcomes.cpp" line="40"/>
-        <source>Message delivered</source>
-        <translation>Message delivered.</translation>
-    </message>
-    <message>
-        <location filename="../ui/messageflow.cpp" line="75"/>
-        <location filename="../ui/serviceoutcomes.cpp" line="53"/>
-        <source>Sms sending error.</source>
-        <translation>SMS sending failed.</translation>
-    </message>
-    <message>
-        <location filename="../ui/serviceoutcomes.cpp" line="58"/>
-        <source>Message sending violation.</source>
-        <translation>The gateway refused the message.</translation>
-    </message>
-    <message>
-        <location filename="../ui/serviceoutcomes.cpp" line="63"/>
-        <source>The number wasn&apos;t found in the system.</source>
-        <translation>The number wasn&apos;t found in the system.</translation>
-    </message>
-    <message>
-        <location filename="../ui/serviceoutcomes.cpp" line="68"/>
-        <source>Billing not available.</source>
-        <translation>The billing system is not available.</translation>
-    </message>
-    <message>
-        <location filename="../ui/serviceoutcomes.cpp" line="73"/>
-        <source>Insufficient funds for the operation.</source>
-        <translation>Insufficient funds for the operation.</translation>
-    </message>
-    <message>
-        <location filename="../ui/serviceoutcomes.cpp" line="78"/>
-        <source>Your account is blocked.</source>
-        <translation>Your account is blocked.</translation>
+        <location filename="../ui/serviceoutcomes.cpp" line="84"/>
+        <source>The operator accepted the message.</source>
+        <translation>The operator accepted the message.</translation>
     </message>
     <message>
         <location filename="../ui/settingspages.cpp" line="51"/>
         <source>Saved</source>
-        <translation>Saved</translation>
+        <translation>Saved.</translation>
     </message>
     <message>
         <location filename="../ui/settingspages.cpp" line="51"/>
@@ -575,13 +593,13 @@ p, li { white-space: pre-wrap; }
         <translation>Settings were not saved. Please try again.</translation>
     </message>
     <message>
-        <location filename="../ui/callflow.cpp" line="81"/>
-        <location filename="../ui/settingspages.cpp" line="183"/>
+        <location filename="../ui/callflow.cpp" line="89"/>
+        <location filename="../ui/settingspages.cpp" line="184"/>
         <source>Network or method of connection isn&apos;t selected</source>
         <translation>Choose a network and a connection method.</translation>
     </message>
     <message>
-        <location filename="../ui/settingspages.cpp" line="275"/>
+        <location filename="../ui/settingspages.cpp" line="283"/>
         <source>Improper information</source>
         <translation>Please check the card details.</translation>
     </message>
@@ -591,24 +609,56 @@ p, li { white-space: pre-wrap; }
         <translation>There is no virtual card. Enter it on the Virtual card page.</translation>
     </message>
     <message>
-        <location filename="../ui/settingspages.cpp" line="219"/>
+        <location filename="../ui/settingspages.cpp" line="222"/>
         <source>SIP: connecting...</source>
-        <translation>SIP: connecting...</translation>
+        <translation>SIP: connecting…</translation>
     </message>
     <message>
-        <location filename="../ui/settingspages.cpp" line="222"/>
+        <location filename="../ui/settingspages.cpp" line="225"/>
         <source>SIP: online</source>
         <translation>SIP: online</translation>
     </message>
     <message>
-        <location filename="../ui/settingspages.cpp" line="225"/>
+        <location filename="../ui/settingspages.cpp" line="228"/>
         <source>SIP: not registered (wrong card number or PIN)</source>
         <translation>SIP: not registered (wrong card number or PIN)</translation>
     </message>
     <message>
-        <location filename="../ui/settingspages.cpp" line="228"/>
+        <location filename="../ui/settingspages.cpp" line="231"/>
         <source>SIP: service unreachable</source>
         <translation>SIP: service unreachable</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="173"/>
+        <location filename="../ui/registration.cpp" line="73"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../ui/navigation.cpp" line="27"/>
+        <source>Close Zelvit?</source>
+        <translation>Close Zelvit?</translation>
+    </message>
+    <message>
+        <location filename="../ui/navigation.cpp" line="28"/>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <location filename="../ui/navigation.cpp" line="29"/>
+        <location filename="../ui/unsavedsettings.cpp" line="47"/>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <location filename="../ui/unsavedsettings.cpp" line="43"/>
+        <source>Save the changes on this page?</source>
+        <translation>Save the changes on this page?</translation>
+    </message>
+    <message>
+        <location filename="../ui/unsavedsettings.cpp" line="46"/>
+        <source>Don&apos;t save</source>
+        <translation>Don&apos;t save</translation>
     </message>
 </context>
 <context>
@@ -662,6 +712,14 @@ p, li { white-space: pre-wrap; }
         <location filename="../ui/registrydialog.cpp" line="36"/>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>UnableToCallBox</name>
+    <message>
+        <location filename="../ui/unabletocallbox.cpp" line="11"/>
+        <source>Unable to call (%1)</source>
+        <translation>Unable to call (%1)</translation>
     </message>
 </context>
 </TS>

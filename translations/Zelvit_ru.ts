@@ -5,29 +5,12 @@
     <name>MainWindow</name>
     <message>
         <location filename="../ui/mainwindow.ui" line="32"/>
-        <location filename="../ui/mainwindow.cpp" line="172"/>
-        <location filename="../ui/registration.cpp" line="79"/>
+        <location filename="../ui/mainwindow.cpp" line="170"/>
+        <location filename="../ui/navigation.cpp" line="27"/>
+        <location filename="../ui/registration.cpp" line="69"/>
+        <location filename="../ui/unsavedsettings.cpp" line="43"/>
         <source>Zelvit</source>
         <translation>Zelvit</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.ui" line="149"/>
-        <location filename="../ui/mainwindow.ui" line="398"/>
-        <location filename="../ui/mainwindow.ui" line="439"/>
-        <location filename="../ui/mainwindow.ui" line="542"/>
-        <location filename="../ui/mainwindow.ui" line="638"/>
-        <location filename="../ui/mainwindow.ui" line="763"/>
-        <location filename="../ui/mainwindow.ui" line="849"/>
-        <location filename="../ui/mainwindow.ui" line="924"/>
-        <location filename="../ui/mainwindow.ui" line="1068"/>
-        <location filename="../ui/mainwindow.ui" line="1127"/>
-        <location filename="../ui/mainwindow.ui" line="1233"/>
-        <location filename="../ui/mainwindow.ui" line="1322"/>
-        <location filename="../ui/mainwindow.ui" line="1425"/>
-        <location filename="../ui/mainwindow.ui" line="1522"/>
-        <location filename="../ui/mainwindow.ui" line="1678"/>
-        <source>Main Menu</source>
-        <translation>Главное меню</translation>
     </message>
     <message>
         <location filename="../ui/mainwindow.ui" line="164"/>
@@ -35,12 +18,6 @@
         <location filename="../ui/mainwindow.ui" line="719"/>
         <source>Call</source>
         <translation>Позвонить</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.ui" line="189"/>
-        <location filename="../ui/mainwindow.ui" line="1622"/>
-        <source>Sms</source>
-        <translation>SMS</translation>
     </message>
     <message>
         <location filename="../ui/mainwindow.ui" line="214"/>
@@ -56,6 +33,7 @@
     </message>
     <message>
         <location filename="../ui/mainwindow.ui" line="264"/>
+        <location filename="../ui/mainwindow.ui" line="797"/>
         <source>Info</source>
         <translation>Справка</translation>
     </message>
@@ -71,46 +49,37 @@
         <translation>Выход</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="366"/>
-        <source>Journal of calls</source>
-        <translation>Журнал звонков</translation>
-    </message>
-    <message>
         <location filename="../ui/mainwindow.ui" line="391"/>
-        <location filename="../ui/mainwindow.ui" line="917"/>
-        <location filename="../ui/mainwindow.ui" line="1061"/>
-        <location filename="../ui/mainwindow.ui" line="1120"/>
-        <location filename="../ui/mainwindow.ui" line="1226"/>
-        <location filename="../ui/mainwindow.ui" line="1315"/>
-        <location filename="../ui/mainwindow.ui" line="1418"/>
-        <location filename="../ui/mainwindow.ui" line="1515"/>
-        <location filename="../ui/mainwindow.ui" line="1588"/>
-        <location filename="../ui/mainwindow.ui" line="1779"/>
+        <location filename="../ui/mainwindow.ui" line="914"/>
+        <location filename="../ui/mainwindow.ui" line="1058"/>
+        <location filename="../ui/mainwindow.ui" line="1117"/>
+        <location filename="../ui/mainwindow.ui" line="1227"/>
+        <location filename="../ui/mainwindow.ui" line="1316"/>
+        <location filename="../ui/mainwindow.ui" line="1419"/>
+        <location filename="../ui/mainwindow.ui" line="1516"/>
+        <location filename="../ui/mainwindow.ui" line="1589"/>
+        <location filename="../ui/mainwindow.ui" line="1780"/>
         <source>Back</source>
         <translation>Назад</translation>
     </message>
     <message>
         <location filename="../ui/mainwindow.ui" line="486"/>
-        <location filename="../ui/mainwindow.ui" line="940"/>
+        <location filename="../ui/mainwindow.ui" line="937"/>
         <source>Connection</source>
         <translation>Подключение</translation>
     </message>
     <message>
         <location filename="../ui/mainwindow.ui" line="493"/>
+        <location filename="../ui/mainwindow.ui" line="862"/>
         <source>Interface language</source>
         <translation>Язык интерфейса</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="500"/>
-        <source>Virtual Card</source>
-        <translation>Виртуальная карта</translation>
-    </message>
-    <message>
         <location filename="../ui/mainwindow.ui" line="507"/>
         <location filename="../ui/mainwindow.ui" line="705"/>
-        <location filename="../ui/mainwindow.ui" line="1084"/>
-        <location filename="../ui/mainwindow.ui" line="1249"/>
-        <location filename="../ui/mainwindow.ui" line="1734"/>
+        <location filename="../ui/mainwindow.ui" line="1081"/>
+        <location filename="../ui/mainwindow.ui" line="1250"/>
+        <location filename="../ui/mainwindow.ui" line="1735"/>
         <source>Contacts</source>
         <translation>Контакты</translation>
     </message>
@@ -121,7 +90,7 @@
     </message>
     <message>
         <location filename="../ui/mainwindow.ui" line="601"/>
-        <location filename="../ui/balanceflow.cpp" line="34"/>
+        <location filename="../ui/balanceflow.cpp" line="33"/>
         <source>Loading...</source>
         <translation>Загрузка…</translation>
     </message>
@@ -132,19 +101,41 @@
         <translation>Звонок</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="872"/>
+        <source>Russian</source>
+        <translation>Русский</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="879"/>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="960"/>
+        <source>In home network</source>
+        <translation>В домашней сети</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="189"/>
+        <location filename="../ui/mainwindow.ui" line="995"/>
+        <location filename="../ui/mainwindow.ui" line="1623"/>
+        <source>SMS</source>
+        <translation>SMS</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="366"/>
+        <source>Call journal</source>
+        <translation>Журнал звонков</translation>
+    </message>
+    <message>
         <location filename="../ui/mainwindow.ui" line="692"/>
-        <source>Enter abonent number</source>
+        <source>Enter the number to call</source>
         <translation>Введите номер абонента</translation>
     </message>
     <message>
         <location filename="../ui/mainwindow.ui" line="728"/>
-        <source>Call to another coutry</source>
-        <translation>Звонок в другую страну</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.ui" line="797"/>
-        <source>INFO</source>
-        <translation>СПРАВКА</translation>
+        <source>International call</source>
+        <translation>Международный звонок</translation>
     </message>
     <message>
         <location filename="../ui/mainwindow.ui" line="810"/>
@@ -155,17 +146,14 @@ p, li { white-space: pre-wrap; }
 &lt;table border=&quot;0&quot; style=&quot;-qt-table-type: root; margin-top:4px; margin-bottom:4px; margin-left:4px; margin-right:4px;&quot;&gt;
 &lt;tr&gt;
 &lt;td style=&quot;border: none;&quot;&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-weight:600;&quot;&gt;Zelvit version %2 Dear Zelvit user! &lt;/span&gt;&lt;/p&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;Follow these rules for correct work:&lt;/p&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;1. Phone number. In the menu Settings, Virtual Card enter the number of the SIM card that is in this phone, in this format:&lt;/p&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;- for Russia: «7» and the number with the code of the mobile operator, for example 79160000000;&lt;/p&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;- for a foreign operator: «10», then the country code, then the number with the code of the mobile operator, for example 1037250000000.&lt;/p&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;2. Connection type. In the submenu Connection of the menu Settings choose where you are:&lt;/p&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;- in home network;&lt;/p&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;- in national roaming (outside your home region, but in Russia);&lt;/p&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;- in international roaming (outside Russia).&lt;/p&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;3. Quick access. Quick access binds the virtual card to your phone number. Remember which number your card is bound to. For some phone models quick access is mandatory.&lt;/p&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;You will find more information on the operator&apos;s web site %1 and in the user&apos;s manual.&lt;/p&gt;&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;/body&gt;&lt;/html&gt;</source>
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-weight:600;&quot;&gt;Zelvit version %2&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;Before your first call:&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;1. In Settings &amp;gt; Virtual card, enter your card number, your PIN and the number of the SIM card in this phone: 7 and the number for Russia (79160000000), or 10, the country code and the number for a foreign operator (1037250000000).&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;2. In Settings &amp;gt; Connection, choose where you are (home network, national or international roaming) and how to call.&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;3. Quick access binds your virtual card to your phone number: remember which number it is. Some phones need quick access.&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;More information is on the operator&apos;s web site:&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; white-space:pre;&quot;&gt;%1&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;and in the user&apos;s manual.&lt;/p&gt;&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
 &lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
 p, li { white-space: pre-wrap; }
@@ -173,270 +161,297 @@ p, li { white-space: pre-wrap; }
 &lt;table border=&quot;0&quot; style=&quot;-qt-table-type: root; margin-top:4px; margin-bottom:4px; margin-left:4px; margin-right:4px;&quot;&gt;
 &lt;tr&gt;
 &lt;td style=&quot;border: none;&quot;&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-weight:600;&quot;&gt;Zelvit версия %2. Уважаемый пользователь Zelvit! &lt;/span&gt;&lt;/p&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;Для правильной работы соблюдайте следующие правила:&lt;/p&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;1. Номер телефона. В меню «Настройки», «Виртуальная карта» укажите номер SIM-карты, которая стоит в этом телефоне, в таком формате:&lt;/p&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;- для России: «7» и номер с кодом мобильного оператора, например 79160000000;&lt;/p&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;- для иностранного оператора: «10», затем код страны, затем номер с кодом мобильного оператора, например 1037250000000.&lt;/p&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;2. Тип соединения. В подменю «Соединение» меню «Настройки» выберите, где вы находитесь:&lt;/p&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;- в домашней сети;&lt;/p&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;- в национальном роуминге (за пределами домашнего региона, но в России);&lt;/p&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;- в международном роуминге (за пределами России).&lt;/p&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;3. Быстрый доступ. Быстрый доступ привязывает виртуальную карту к вашему номеру телефона. Запомните, к какому номеру привязана ваша карта. Для некоторых моделей телефонов быстрый доступ обязателен.&lt;/p&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;Подробнее читайте на сайте оператора %1 и в руководстве пользователя.&lt;/p&gt;&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-weight:600;&quot;&gt;Zelvit, версия %2&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;Перед первым звонком:&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;1. В разделе «Настройки» &amp;gt; «Виртуальная карта» введите номер карты, PIN-код и номер SIM-карты этого телефона: для России — 7 и номер (79160000000), для иностранного оператора — 10, код страны и номер (1037250000000).&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;2. В разделе «Настройки» &amp;gt; «Подключение» укажите, где вы находитесь (домашняя сеть, национальный или международный роуминг), и выберите способ звонка.&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;3. Быстрый доступ привязывает виртуальную карту к вашему номеру телефона: запомните, к какому. На некоторых моделях телефонов он обязателен.&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;Подробнее — на сайте оператора:&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; white-space:pre;&quot;&gt;%1&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;и в руководстве пользователя.&lt;/p&gt;&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="865"/>
-        <source>Interface Language</source>
-        <translation>Язык интерфейса</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.ui" line="875"/>
-        <source>Russian</source>
-        <translation>Русский</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.ui" line="882"/>
-        <source>English</source>
-        <translation>English</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.ui" line="963"/>
-        <source>In home network</source>
-        <translation>В домашней сети</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.ui" line="970"/>
-        <source>Tone dialing</source>
+        <location filename="../ui/mainwindow.ui" line="967"/>
+        <source>Tone dialling</source>
         <translation>Тоновый набор</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="977"/>
-        <location filename="../ui/mainwindow.ui" line="1005"/>
-        <source>GPRS/EDGE/WIFI</source>
+        <location filename="../ui/mainwindow.ui" line="974"/>
+        <location filename="../ui/mainwindow.ui" line="1002"/>
+        <source>GPRS/EDGE/Wi-Fi</source>
         <translation>GPRS/EDGE/Wi-Fi</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="984"/>
-        <source>In national rouming</source>
+        <location filename="../ui/mainwindow.ui" line="981"/>
+        <source>In national roaming</source>
         <translation>В национальном роуминге</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="991"/>
-        <source>In international rouming</source>
+        <location filename="../ui/mainwindow.ui" line="988"/>
+        <source>In international roaming</source>
         <translation>В международном роуминге</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="998"/>
-        <source>SMS</source>
-        <translation>SMS</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.ui" line="1012"/>
+        <location filename="../ui/mainwindow.ui" line="1009"/>
         <source>SIP</source>
         <translation>SIP</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1054"/>
-        <location filename="../ui/mainwindow.ui" line="1219"/>
-        <location filename="../ui/mainwindow.ui" line="1308"/>
+        <location filename="../ui/mainwindow.ui" line="1051"/>
+        <location filename="../ui/mainwindow.ui" line="1220"/>
+        <location filename="../ui/mainwindow.ui" line="1309"/>
+        <location filename="../ui/unsavedsettings.cpp" line="45"/>
         <source>Save</source>
         <translation>Сохранить</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1096"/>
-        <source>Fast search:</source>
-        <translation>Быстрый поиск:</translation>
+        <location filename="../ui/mainwindow.ui" line="1162"/>
+        <source>Access number</source>
+        <translation>Номер доступа</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1113"/>
+        <location filename="../ui/mainwindow.ui" line="1172"/>
+        <source>Card PIN</source>
+        <translation>PIN-код карты</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="1260"/>
+        <source>Contact source</source>
+        <translation>Источник контактов</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="1270"/>
+        <source>Phone memory and SIM card</source>
+        <translation>Память телефона и SIM-карта</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="1277"/>
+        <source>Phone memory</source>
+        <translation>Память телефона</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="1287"/>
+        <source>SIM card</source>
+        <translation>SIM-карта</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="1357"/>
+        <source>Operation completed successfully</source>
+        <translation>Операция выполнена</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="1557"/>
+        <source>Recipients</source>
+        <translation>Получатели</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="1645"/>
+        <source>Recipients:</source>
+        <translation>Получатели:</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="1713"/>
+        <source>Add recipient</source>
+        <translation>Добавить получателя</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="1728"/>
+        <source>From contacts:</source>
+        <translation>Из контактов:</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="1110"/>
         <source>Select</source>
         <translation>Выбрать</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1143"/>
+        <location filename="../ui/mainwindow.ui" line="500"/>
+        <location filename="../ui/mainwindow.ui" line="1140"/>
         <source>Virtual card</source>
         <translation>Виртуальная карта</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1155"/>
+        <location filename="../ui/mainwindow.ui" line="149"/>
+        <location filename="../ui/mainwindow.ui" line="398"/>
+        <location filename="../ui/mainwindow.ui" line="439"/>
+        <location filename="../ui/mainwindow.ui" line="542"/>
+        <location filename="../ui/mainwindow.ui" line="638"/>
+        <location filename="../ui/mainwindow.ui" line="763"/>
+        <location filename="../ui/mainwindow.ui" line="846"/>
+        <location filename="../ui/mainwindow.ui" line="921"/>
+        <location filename="../ui/mainwindow.ui" line="1065"/>
+        <location filename="../ui/mainwindow.ui" line="1124"/>
+        <location filename="../ui/mainwindow.ui" line="1234"/>
+        <location filename="../ui/mainwindow.ui" line="1323"/>
+        <location filename="../ui/mainwindow.ui" line="1426"/>
+        <location filename="../ui/mainwindow.ui" line="1523"/>
+        <location filename="../ui/mainwindow.ui" line="1679"/>
+        <source>Main menu</source>
+        <translation>Главное меню</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="1093"/>
+        <source>Search:</source>
+        <translation>Поиск:</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="1152"/>
         <source>Card number</source>
         <translation>Номер карты</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1165"/>
-        <source>Access phone number</source>
-        <translation>Номер доступа</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.ui" line="1175"/>
-        <source>PIN-code of card</source>
-        <translation>PIN-код карты</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.ui" line="1185"/>
+        <location filename="../ui/mainwindow.ui" line="1186"/>
         <source>Your phone number</source>
         <translation>Ваш номер телефона</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1212"/>
+        <location filename="../ui/mainwindow.ui" line="1213"/>
         <source>Get a card</source>
         <translation>Получить карту</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1259"/>
-        <source>Select contacts</source>
-        <translation>Источник контактов</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.ui" line="1269"/>
-        <source>Telephone and SIM</source>
-        <translation>Память телефона и SIM-карта</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.ui" line="1276"/>
-        <source>Telephone</source>
-        <translation>Память телефона</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.ui" line="1286"/>
-        <source>SIM</source>
-        <translation>SIM-карта</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.ui" line="1356"/>
-        <source>Operation finished successful</source>
-        <translation>Операция выполнена</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.ui" line="1371"/>
+        <location filename="../ui/mainwindow.ui" line="1372"/>
         <source>phone number</source>
         <translation>номер телефона</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1378"/>
+        <location filename="../ui/mainwindow.ui" line="1379"/>
         <source>:</source>
         <translation>:</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1459"/>
-        <location filename="../ui/mainwindow.ui" line="1472"/>
-        <location filename="../ui/serviceoutcomes.cpp" line="17"/>
+        <location filename="../ui/mainwindow.ui" line="1460"/>
+        <location filename="../ui/mainwindow.ui" line="1473"/>
         <source>Error</source>
         <translation>Ошибка</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1497"/>
+        <location filename="../ui/mainwindow.ui" line="1498"/>
         <source>Try again</source>
         <translation>Повторить</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1504"/>
+        <location filename="../ui/mainwindow.ui" line="1505"/>
         <source>Tone/SMS</source>
         <translation>Тоновый набор/SMS</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1556"/>
-        <source>Receivers</source>
-        <translation>Получатели</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.ui" line="1574"/>
+        <location filename="../ui/mainwindow.ui" line="1575"/>
         <source>Delete</source>
         <translation>Удалить</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1581"/>
-        <location filename="../ui/mainwindow.ui" line="1755"/>
+        <location filename="../ui/mainwindow.ui" line="1582"/>
+        <location filename="../ui/mainwindow.ui" line="1756"/>
         <source>Add</source>
         <translation>Добавить</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1644"/>
-        <source>Receivers:</source>
-        <translation>Получатели:</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.ui" line="1651"/>
+        <location filename="../ui/mainwindow.ui" line="1652"/>
         <source>0</source>
         <translation>0</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1671"/>
+        <location filename="../ui/mainwindow.ui" line="1672"/>
         <source>Send</source>
         <translation>Отправить</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1712"/>
-        <source>Add Contact</source>
-        <translation>Добавить получателя</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.ui" line="1727"/>
-        <source>From Contact List:</source>
-        <translation>Из списка контактов:</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.ui" line="1745"/>
+        <location filename="../ui/mainwindow.ui" line="1746"/>
         <source>Manually:</source>
         <translation>Вручную:</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1786"/>
+        <location filename="../ui/mainwindow.ui" line="1787"/>
         <source>Message</source>
         <translation>SMS</translation>
     </message>
     <message>
         <location filename="../ui/notices.cpp" line="11"/>
-        <location filename="../ui/serviceoutcomes.cpp" line="84"/>
+        <location filename="../ui/serviceoutcomes.cpp" line="128"/>
         <source>There is no connection.</source>
         <translation>Нет соединения.</translation>
     </message>
     <message>
-        <location filename="../ui/balanceflow.cpp" line="57"/>
+        <location filename="../ui/balanceflow.cpp" line="54"/>
         <source>Query of balance sent, look balance in incoming SMS.</source>
         <translation>Запрос баланса отправлен, баланс придёт во входящем SMS.</translation>
     </message>
     <message>
-        <location filename="../ui/callflow.cpp" line="80"/>
-        <location filename="../ui/callflow.cpp" line="114"/>
-        <location filename="../ui/callflow.cpp" line="183"/>
+        <location filename="../ui/callflow.cpp" line="88"/>
+        <location filename="../ui/callflow.cpp" line="136"/>
+        <location filename="../ui/callflow.cpp" line="218"/>
         <location filename="../ui/messageflow.cpp" line="25"/>
-        <location filename="../ui/serviceoutcomes.cpp" line="85"/>
+        <location filename="../ui/serviceoutcomes.cpp" line="129"/>
         <source>Incorrect phone number.</source>
         <translation>Неверный номер телефона.</translation>
     </message>
     <message>
         <location filename="../ui/callflow.cpp" line="31"/>
-        <location filename="../ui/callflow.cpp" line="92"/>
+        <location filename="../ui/callflow.cpp" line="100"/>
         <location filename="../ui/cardguard.cpp" line="31"/>
         <source>Enter phone number</source>
-        <translation>Введите номер телефона</translation>
+        <translation>Введите номер телефона.</translation>
     </message>
     <message>
-        <location filename="../ui/callflow.cpp" line="154"/>
-        <location filename="../ui/serviceoutcomes.cpp" line="33"/>
+        <location filename="../ui/callflow.cpp" line="189"/>
+        <location filename="../ui/serviceoutcomes.cpp" line="77"/>
         <source>Wait an incoming phone call from %1.</source>
         <extracomment>The operator calls the user back and then connects the call to %1.</extracomment>
         <translation>Ожидайте обратного звонка для соединения с %1.</translation>
     </message>
     <message>
-        <location filename="../ui/callflow.cpp" line="183"/>
+        <location filename="../ui/callflow.cpp" line="218"/>
         <source>Format for SIP: sip:[number]</source>
         <translation>Формат для SIP: sip:[номер]</translation>
     </message>
     <message>
-        <location filename="../ui/callflow.cpp" line="184"/>
+        <location filename="../ui/callflow.cpp" line="219"/>
         <source>Format for Phone: [number]</source>
         <translation>Формат для телефона: [номер]</translation>
     </message>
     <message>
-        <location filename="../ui/callflow.cpp" line="194"/>
+        <location filename="../ui/callflow.cpp" line="227"/>
         <source>The SIP account is not ready yet. Try again in a moment.</source>
         <translation>SIP-аккаунт ещё не готов. Повторите через несколько секунд.</translation>
     </message>
     <message>
-        <location filename="../ui/callflow.cpp" line="204"/>
+        <location filename="../ui/callflow.cpp" line="256"/>
+        <source>The number is busy.</source>
+        <translation>Абонент занят.</translation>
+    </message>
+    <message>
+        <location filename="../ui/callflow.cpp" line="259"/>
+        <source>The call was declined.</source>
+        <translation>Абонент отклонил звонок.</translation>
+    </message>
+    <message>
+        <location filename="../ui/callflow.cpp" line="262"/>
+        <source>There was no answer.</source>
+        <translation>Абонент не отвечает.</translation>
+    </message>
+    <message>
+        <location filename="../ui/callflow.cpp" line="265"/>
+        <source>The number was not found. Check it and try again.</source>
+        <translation>Номер не найден. Проверьте его и позвоните ещё раз.</translation>
+    </message>
+    <message>
+        <location filename="../ui/callflow.cpp" line="268"/>
+        <source>The SIP account is not registered. Check the card number and PIN in Settings &gt; Virtual card.</source>
+        <translation>SIP-аккаунт не зарегистрирован. Проверьте номер карты и PIN-код в разделе «Настройки» &gt; «Виртуальная карта».</translation>
+    </message>
+    <message>
+        <location filename="../ui/callflow.cpp" line="271"/>
+        <source>The call service cannot be reached. Try again later.</source>
+        <translation>Служба звонков недоступна. Попробуйте позже.</translation>
+    </message>
+    <message>
+        <location filename="../ui/callflow.cpp" line="274"/>
+        <source>The call could not be placed.</source>
+        <translation>Не удалось позвонить.</translation>
+    </message>
+    <message>
+        <location filename="../ui/callflow.cpp" line="292"/>
         <source>Waiting for the operator&apos;s answer...</source>
         <translation>Ожидание ответа оператора…</translation>
     </message>
@@ -444,12 +459,12 @@ p, li { white-space: pre-wrap; }
         <location filename="../ui/contactspage.cpp" line="111"/>
         <location filename="../ui/messageflow.cpp" line="32"/>
         <source>The same contact already exist in the list</source>
-        <translation>Этот получатель уже есть в списке</translation>
+        <translation>Этот получатель уже есть в списке.</translation>
     </message>
     <message>
         <location filename="../ui/contactspage.cpp" line="116"/>
         <source>Contact was added</source>
-        <translation>Получатель добавлен</translation>
+        <translation>Получатель добавлен.</translation>
     </message>
     <message>
         <location filename="../ui/journalpage.cpp" line="44"/>
@@ -477,97 +492,100 @@ p, li { white-space: pre-wrap; }
         <translation>Длительность</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="175"/>
-        <source>Done</source>
-        <translation>Готово</translation>
-    </message>
-    <message>
         <location filename="../ui/messageflow.cpp" line="40"/>
         <source>Phone number was added.</source>
         <translation>Номер телефона добавлен.</translation>
     </message>
     <message>
-        <location filename="../ui/messageflow.cpp" line="56"/>
+        <location filename="../ui/messageflow.cpp" line="61"/>
         <source>Enter message</source>
         <translation>Введите текст SMS</translation>
     </message>
     <message>
-        <location filename="../ui/messageflow.cpp" line="58"/>
+        <location filename="../ui/messageflow.cpp" line="63"/>
         <source>Message size has to be less than 256 characters</source>
         <translation>Текст SMS должен быть короче 256 символов</translation>
     </message>
     <message>
-        <location filename="../ui/messageflow.cpp" line="60"/>
+        <location filename="../ui/messageflow.cpp" line="65"/>
         <source>Select receivers for sending message</source>
         <translation>Выберите получателей SMS</translation>
     </message>
     <message>
-        <location filename="../ui/messageflow.cpp" line="82"/>
-        <source>Message has sended</source>
-        <translation>SMS отправлено</translation>
+        <location filename="../ui/messageflow.cpp" line="80"/>
+        <location filename="../ui/serviceoutcomes.cpp" line="92"/>
+        <source>The message could not be sent.</source>
+        <translation>Не удалось отправить SMS.</translation>
     </message>
     <message>
-        <location filename="../ui/registration.cpp" line="74"/>
+        <location filename="../ui/messageflow.cpp" line="88"/>
+        <source>Sending the message...</source>
+        <translation>SMS отправляется…</translation>
+    </message>
+    <message>
+        <location filename="../ui/registration.cpp" line="64"/>
         <source>Your card number is %1 and pin is %2.</source>
         <translation>Номер вашей карты %1, PIN-код %2.</translation>
     </message>
     <message>
-        <location filename="../ui/registration.cpp" line="80"/>
+        <location filename="../ui/registration.cpp" line="70"/>
         <source>Cannot get card number and pin for telephone number %1:.</source>
         <translation>Не удалось получить номер карты и PIN-код для номера телефона %1.</translation>
     </message>
     <message>
-        <location filename="../ui/registration.cpp" line="84"/>
-        <source>Done</source>
-        <comment>failure box</comment>
-        <extracomment>The one button of the box that reports a refused card request.</extracomment>
-        <translation>ОК</translation>
+        <location filename="../ui/serviceoutcomes.cpp" line="26"/>
+        <source>This card is blocked. Please contact the operator.</source>
+        <translation>Карта заблокирована. Обратитесь к оператору.</translation>
     </message>
     <message>
-        <location filename="../ui/serviceoutcomes.cpp" line="25"/>
+        <location filename="../ui/serviceoutcomes.cpp" line="28"/>
+        <source>The card balance is too low. Top up the card and try again.</source>
+        <translation>На карте недостаточно средств. Пополните баланс и повторите попытку.</translation>
+    </message>
+    <message>
+        <location filename="../ui/serviceoutcomes.cpp" line="18"/>
+        <source>This card is unknown to the operator or blocked. Check the card number in Settings &gt; Virtual card.</source>
+        <translation>Карта не найдена у оператора или заблокирована. Проверьте номер карты в разделе «Настройки» &gt; «Виртуальная карта».</translation>
+    </message>
+    <message>
+        <location filename="../ui/serviceoutcomes.cpp" line="21"/>
+        <source>The PIN is wrong. Check it in Settings &gt; Virtual card.</source>
+        <translation>Неверный PIN-код. Проверьте его в разделе «Настройки» &gt; «Виртуальная карта».</translation>
+    </message>
+    <message>
+        <location filename="../ui/serviceoutcomes.cpp" line="23"/>
+        <source>The card number or PIN is wrong. Check them in Settings &gt; Virtual card.</source>
+        <translation>Неверный номер карты или PIN-код. Проверьте их в разделе «Настройки» &gt; «Виртуальная карта».</translation>
+    </message>
+    <message>
+        <location filename="../ui/serviceoutcomes.cpp" line="30"/>
+        <source>The operator could not process the request. Check the number and try again.</source>
+        <translation>Оператор не смог обработать запрос. Проверьте номер и повторите попытку.</translation>
+    </message>
+    <message>
+        <location filename="../ui/serviceoutcomes.cpp" line="34"/>
+        <source>The operator&apos;s service is not available. Try again later.</source>
+        <translation>Сервис оператора недоступен. Попробуйте позже.</translation>
+    </message>
+    <message>
+        <location filename="../ui/serviceoutcomes.cpp" line="48"/>
+        <source>Could not get the balance.</source>
+        <translation>Не удалось узнать баланс.</translation>
+    </message>
+    <message>
+        <location filename="../ui/serviceoutcomes.cpp" line="68"/>
         <source>There is error at the query of call.</source>
         <translation>Ошибка при заказе звонка.</translation>
     </message>
     <message>
-        <location filename="../ui/serviceoutcomes.cpp" line="40"/>
-        <source>Message delivered</source>
-        <translation>SMS доставлено</translation>
-    </message>
-    <message>
-        <location filename="../ui/messageflow.cpp" line="75"/>
-        <location filename="../ui/serviceoutcomes.cpp" line="53"/>
-        <source>Sms sending error.</source>
-        <translation>Ошибка отправки SMS.</translation>
-    </message>
-    <message>
-        <location filename="../ui/serviceoutcomes.cpp" line="58"/>
-        <source>Message sending violation.</source>
-        <translation>Отправка SMS запрещена.</translation>
-    </message>
-    <message>
-        <location filename="../ui/serviceoutcomes.cpp" line="63"/>
-        <source>The number wasn&apos;t found in the system.</source>
-        <translation>Номер не найден в системе.</translation>
-    </message>
-    <message>
-        <location filename="../ui/serviceoutcomes.cpp" line="68"/>
-        <source>Billing not available.</source>
-        <translation>Расчётная система недоступна.</translation>
-    </message>
-    <message>
-        <location filename="../ui/serviceoutcomes.cpp" line="73"/>
-        <source>Insufficient funds for the operation.</source>
-        <translation>Недостаточно средств для операции.</translation>
-    </message>
-    <message>
-        <location filename="../ui/serviceoutcomes.cpp" line="78"/>
-        <source>Your account is blocked.</source>
-        <translation>Ваш счёт заблокирован.</translation>
+        <location filename="../ui/serviceoutcomes.cpp" line="84"/>
+        <source>The operator accepted the message.</source>
+        <translation>Оператор принял SMS.</translation>
     </message>
     <message>
         <location filename="../ui/settingspages.cpp" line="51"/>
         <source>Saved</source>
-        <translation>Сохранено</translation>
+        <translation>Сохранено.</translation>
     </message>
     <message>
         <location filename="../ui/settingspages.cpp" line="51"/>
@@ -575,15 +593,15 @@ p, li { white-space: pre-wrap; }
         <translation>Настройки не сохранены. Попробуйте ещё раз.</translation>
     </message>
     <message>
-        <location filename="../ui/callflow.cpp" line="81"/>
-        <location filename="../ui/settingspages.cpp" line="183"/>
+        <location filename="../ui/callflow.cpp" line="89"/>
+        <location filename="../ui/settingspages.cpp" line="184"/>
         <source>Network or method of connection isn&apos;t selected</source>
-        <translation>Не выбраны сеть или способ соединения</translation>
+        <translation>Выберите сеть и способ подключения.</translation>
     </message>
     <message>
-        <location filename="../ui/settingspages.cpp" line="275"/>
+        <location filename="../ui/settingspages.cpp" line="283"/>
         <source>Improper information</source>
-        <translation>Неверные данные</translation>
+        <translation>Проверьте данные карты.</translation>
     </message>
     <message>
         <location filename="../ui/cardguard.cpp" line="20"/>
@@ -591,24 +609,56 @@ p, li { white-space: pre-wrap; }
         <translation>Нет виртуальной карты. Введите её на странице «Виртуальная карта».</translation>
     </message>
     <message>
-        <location filename="../ui/settingspages.cpp" line="219"/>
+        <location filename="../ui/settingspages.cpp" line="222"/>
         <source>SIP: connecting...</source>
-        <translation>SIP: подключение...</translation>
+        <translation>SIP: подключение…</translation>
     </message>
     <message>
-        <location filename="../ui/settingspages.cpp" line="222"/>
+        <location filename="../ui/settingspages.cpp" line="225"/>
         <source>SIP: online</source>
         <translation>SIP: в сети</translation>
     </message>
     <message>
-        <location filename="../ui/settingspages.cpp" line="225"/>
+        <location filename="../ui/settingspages.cpp" line="228"/>
         <source>SIP: not registered (wrong card number or PIN)</source>
         <translation>SIP: не зарегистрирован (неверный номер карты или PIN)</translation>
     </message>
     <message>
-        <location filename="../ui/settingspages.cpp" line="228"/>
+        <location filename="../ui/settingspages.cpp" line="231"/>
         <source>SIP: service unreachable</source>
         <translation>SIP: сервис недоступен</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="173"/>
+        <location filename="../ui/registration.cpp" line="73"/>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <location filename="../ui/navigation.cpp" line="27"/>
+        <source>Close Zelvit?</source>
+        <translation>Закрыть Zelvit?</translation>
+    </message>
+    <message>
+        <location filename="../ui/navigation.cpp" line="28"/>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <location filename="../ui/navigation.cpp" line="29"/>
+        <location filename="../ui/unsavedsettings.cpp" line="47"/>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <location filename="../ui/unsavedsettings.cpp" line="43"/>
+        <source>Save the changes on this page?</source>
+        <translation>Сохранить изменения на этой странице?</translation>
+    </message>
+    <message>
+        <location filename="../ui/unsavedsettings.cpp" line="46"/>
+        <source>Don&apos;t save</source>
+        <translation>Не сохранять</translation>
     </message>
 </context>
 <context>
@@ -662,6 +712,14 @@ p, li { white-space: pre-wrap; }
         <location filename="../ui/registrydialog.cpp" line="36"/>
         <source>Cancel</source>
         <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>UnableToCallBox</name>
+    <message>
+        <location filename="../ui/unabletocallbox.cpp" line="11"/>
+        <source>Unable to call (%1)</source>
+        <translation>Не удалось позвонить (%1)</translation>
     </message>
 </context>
 </TS>

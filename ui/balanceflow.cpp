@@ -5,7 +5,6 @@
 #include "net/networkmanager.h"
 #include "settings/settingsmanager.h"
 #include "telephony/callplan.h"
-#include "telephony/tptelring.h"
 #include "ui/notices.h"
 #include "util/icdhandler.h"
 #include "util/logmanager.h"
@@ -43,9 +42,7 @@ void MainWindow::callBalanceByGsm(const CallPlan &plan)
     if (refusedForCellular(plan))
         return;
     LogManager::writeLog(QStringLiteral("callBalanceByGsm() dtmfNumber = ") + plan.shownDialString);
-    delete tpTelRing;
-    tpTelRing = new TpTelRing(plan.dialString, plan.shownDialString, this);
-    connect(tpTelRing, &CellularChain::failed, this, &MainWindow::cellularChainFailed);
+    dialTones(plan);
 }
 
 void MainWindow::sendBalanceSms(const CallPlan &plan)

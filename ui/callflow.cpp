@@ -73,14 +73,22 @@ void MainWindow::placeCall()
                           ui->telNumLineEdit->text(), ui->checkBox->isChecked(), sipDomain));
 }
 
+// From the tap until the request has its answer the call buttons do nothing:
+// a second tap would place (and bill) a second call.
 void MainWindow::act(const CallPlan &plan)
+{
+    setPlacing(true);
+    setPlacing(startCall(plan) || callbackPending);
+}
+
+bool MainWindow::startCall(const CallPlan &plan)
 {
     if (plan.method == CallPlan::Method::None) {
         Utils::showNotice(plan.refusal == CallPlan::Refusal::IncorrectNumber
                               ? tr("Incorrect phone number.")
                               : tr("Network or method of connection isn't selected"),
                           0);
-        return;
+        return false;
     }
     if (!plan.marker.isEmpty()) {
         qDebug() << plan.marker;
@@ -92,19 +100,33 @@ void MainWindow::act(const CallPlan &plan)
             Utils::showNotice(tr("Enter phone number"), 0);
         else if (networkManager->httpCall(plan.number, plan.abroad))
             setCallbackPending(true);
-        break;
+        return false;
     case CallPlan::Method::ToneCall:
-        callByGsm(plan);
-        break;
+        return callByGsm(plan);
     case CallPlan::Method::TextMessage:
         sendSms(plan);
-        break;
+        return false;
     case CallPlan::Method::SipCall:
-        callBySip(plan);
-        break;
+        return callBySip(plan);
     case CallPlan::Method::None:
         break;
     }
+    return false;
+}
+
+void MainWindow::setPlacing(bool placing)
+{
+    ui->callPushButton->setEnabled(!placing);
+    ui->tryAgainButton->setEnabled(!placing);
+    ui->toneSmsButton->setEnabled(!placing);
+}
+
+// The request's answer, or the end of the chain that waited for it, gives the
+// buttons back. Connections take the call button as their context: the
+// window's end deletes it before the chains.
+void MainWindow::callAnswered()
+{
+    setPlacing(callbackPending);
 }
 
 // The number is judged before the registration is asked for.
@@ -122,15 +144,28 @@ bool MainWindow::refusedForCellular(const CallPlan &plan)
     return false;
 }
 
-void MainWindow::callByGsm(const CallPlan &plan)
+bool MainWindow::callByGsm(const CallPlan &plan)
 {
     if (refusedForCellular(plan))
-        return;
+        return false;
     LogManager::writeLog(QStringLiteral("callByGsm() dtmfNumber = ") + plan.shownDialString);
+    TpTelRing *chain = dialTones(plan);
+    connect(chain, &CellularChain::done, ui->callPushButton, [this] { callAnswered(); });
+    connect(chain, &CellularChain::failed, ui->callPushButton, [this] { callAnswered(); });
+    connect(chain, &QObject::destroyed, ui->callPushButton, [this] { callAnswered(); });
+    connect(chain->callWatch(), &CallWatch::unanswered, this, &MainWindow::tellUnplacedCall);
+    finishOnEnd(chain->callWatch());
+    return true;
+}
+
+// One tone call at a time: a new one (a call or a balance query) replaces the
+// chain before it.
+TpTelRing *MainWindow::dialTones(const CallPlan &plan)
+{
     delete tpTelRing;
     tpTelRing = new TpTelRing(plan.dialString, plan.shownDialString, this);
     connect(tpTelRing, &CellularChain::failed, this, &MainWindow::cellularChainFailed);
-    finishOnEnd(tpTelRing->callWatch());
+    return tpTelRing;
 }
 
 void MainWindow::finishOnEnd(CallWatch *watch)
@@ -172,36 +207,89 @@ void MainWindow::cellularChainFailed(CellularChain::Failure failure, const QStri
         UnableToCallBox::show(message);
 }
 
-void MainWindow::callBySip(const CallPlan &plan)
+bool MainWindow::callBySip(const CallPlan &plan)
 {
     if (!IcdHandler::internetConnected) {
         reportNoConnection();
-        return;
+        return false;
     }
     LogManager::writeLog(QStringLiteral("callBySip() sipId = ") + plan.sipAddress);
     if (plan.refusal == CallPlan::Refusal::SipAddressFormat) {
         Utils::showNotice(tr("Incorrect phone number.") + QLatin1Char('\n') + tr("Format for SIP: sip:[number]")
                               + QLatin1Char('\n') + tr("Format for Phone: [number]"),
                           0);
-        return;
+        return false;
     }
-    if (CallWatch *watch = sipAccount->call(plan.sipAddress)) {
-        finishOnEnd(watch);
-        return;
+    CallWatch *watch = sipAccount->call(plan.sipAddress);
+    if (!watch) {
+        // The account is being brought up; a call before it is enabled would be
+        // dropped unseen.
+        Utils::showNotice(tr("The SIP account is not ready yet. Try again in a moment."), 0);
+        LogManager::writeLog(QStringLiteral("The SIP account is not ready yet."));
+        return false;
     }
-    // The account is being brought up; a call before it is enabled would be
-    // dropped unseen.
-    Utils::showNotice(tr("The SIP account is not ready yet. Try again in a moment."), 0);
-    LogManager::writeLog(QStringLiteral("The SIP account is not ready yet."));
+    connect(watch, &CallWatch::placed, ui->callPushButton, [this] { callAnswered(); });
+    connect(watch, &CallWatch::failed, ui->callPushButton, [this] { callAnswered(); });
+    connect(watch, &QObject::destroyed, ui->callPushButton, [this] { callAnswered(); });
+    // A request refused on an account that is not registered fails as
+    // "disconnected": the account's own state says why.
+    connect(watch, &CallWatch::failed, this, [this](CallWatch::Reason reason) {
+        const TpSip::SipStatus status = sipAccount->status();
+        if (status == TpSip::SipStatus::Rejected)
+            reason = CallWatch::Reason::NotRegistered;
+        else if (status == TpSip::SipStatus::Unreachable)
+            reason = CallWatch::Reason::Unreachable;
+        tellUnplacedCall(reason);
+    });
+    connect(watch, &CallWatch::unanswered, this, &MainWindow::tellUnplacedCall);
+    finishOnEnd(watch);
+    return true;
 }
 
-// While the operator has a callback order, Call and Try again do nothing:
-// a second tap would order (and bill) a second callback.
+void MainWindow::tellUnplacedCall(CallWatch::Reason reason)
+{
+    QString text;
+    switch (reason) {
+    case CallWatch::Reason::None:
+        return;
+    case CallWatch::Reason::Busy:
+        text = tr("The number is busy.");
+        break;
+    case CallWatch::Reason::Declined:
+        text = tr("The call was declined.");
+        break;
+    case CallWatch::Reason::NoAnswer:
+        text = tr("There was no answer.");
+        break;
+    case CallWatch::Reason::NotFound:
+        text = tr("The number was not found. Check it and try again.");
+        break;
+    case CallWatch::Reason::NotRegistered:
+        text = tr("The SIP account is not registered. Check the card number and PIN in Settings > Virtual card.");
+        break;
+    case CallWatch::Reason::Unreachable:
+        text = tr("The call service cannot be reached. Try again later.");
+        break;
+    case CallWatch::Reason::Other:
+        text = tr("The call could not be placed.");
+        break;
+    }
+    LogManager::writeLog(QStringLiteral("Call not placed: ") + text);
+    Utils::showNotice(text, 0);
+}
+
+// While the operator has a callback order the call buttons stay off, with the
+// wait in words.
 void MainWindow::setCallbackPending(bool pending)
 {
-    ui->callPushButton->setEnabled(!pending);
-    ui->tryAgainButton->setEnabled(!pending);
-    ui->callProcessingLabel->setText(pending ? tr("Waiting for the operator's answer...") : QString());
+    callbackPending = pending;
+    setPlacing(pending);
+    showCallbackWait();
+}
+
+void MainWindow::showCallbackWait()
+{
+    ui->callProcessingLabel->setText(callbackPending ? tr("Waiting for the operator's answer...") : QString());
 }
 
 void MainWindow::on_toneSmsButton_clicked()

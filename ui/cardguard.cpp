@@ -32,7 +32,6 @@ void MainWindow::on_getCardButton_clicked()
         return;
     }
     registrationNumber = number;
-    cardRequestedOnPage = true;
     // One request at a time: the button comes back with the portal's answer.
     if (networkManager->getCardNumber(number))
         ui->getCardButton->setEnabled(false);

@@ -12,6 +12,7 @@
 #include "store/journal.h"
 #include "telephony/sharedaccountmanager.h"
 #include "telephony/sipaccount.h"
+#include "ui/dragscrolling.h"
 #include "util/connectivitynews.h"
 
 #include <QDebug>
@@ -86,12 +87,11 @@ MainWindow::MainWindow(QWidget *parent, const OperatorEndpoints &endpoints)
     connect(networkManager, &NetworkManager::requestRefused, this, &MainWindow::requestRefused);
 
     const Page startPage = decideStartPage();
-    if (registrationCancelled)
-        return;
 
     returnPage = Page::MainMenu;
     ui->setupUi(this);
     fillInfoText(ui);
+    enableDragScrolling(this);
     ui->stackedWidget->setCurrentIndex(static_cast<int>(startPage));
 
     // Buttons whose slots do not follow the by-name pattern. The "on_" slots
@@ -115,7 +115,8 @@ MainWindow::MainWindow(QWidget *parent, const OperatorEndpoints &endpoints)
     const VirtualCardSettings *card = settingsManager->getVirtualCardSettings();
     ui->cardNumLineEdit->setText(card->cardNumber);
     ui->pinLineEdit->setText(card->pin);
-    ui->telephoneNumLineEdit->setText(card->telephoneNumber);
+    // A number typed at first start stays for the card request from this page.
+    ui->telephoneNumLineEdit->setText(card->telephoneNumber.isEmpty() ? registrationNumber : card->telephoneNumber);
     ui->accessTelephoneNumLineEdit->setText(card->accessNumber);
 
     sipAccount = new SipAccount(sipDomain, this);
@@ -147,23 +148,20 @@ void MainWindow::setTranslator(QTranslator *newTranslator)
     translator = newTranslator;
 }
 
-bool MainWindow::isRegistrationCancelled() const
-{
-    return registrationCancelled;
-}
-
 void MainWindow::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
     // Value-initialised, ui holds null pointers until setupUi has run.
     if (event->type() != QEvent::LanguageChange || !ui->stackedWidget)
         return;
-    // Every designed text comes back, including those that flows overwrite
-    // (balance field, receivers count); the call status has no designed text
-    // and shows only the wait for a callback order still outstanding.
+    // Every designed text comes back, including the balance field that flows
+    // overwrite; the receivers count is counted again, and the call status has
+    // no designed text and shows only the wait for a callback order still
+    // outstanding.
     ui->retranslateUi(this);
     fillInfoText(ui);
-    setCallbackPending(!ui->callPushButton->isEnabled());
+    showReceiversCount();
+    showCallbackWait();
     showSipStatus();
 }
 
@@ -172,6 +170,6 @@ void MainWindow::showInformationBox(const QString &text)
     QMessageBox box(QMessageBox::Information, tr("Zelvit"), text, QMessageBox::NoButton, this);
     // The texts carry what the user typed or the operator sent: never markup.
     box.setTextFormat(Qt::PlainText);
-    box.addButton(tr("Done"), QMessageBox::AcceptRole);
+    box.addButton(tr("OK"), QMessageBox::AcceptRole);
     box.exec();
 }

@@ -4,6 +4,7 @@
 #include "net/networkmanager.h"
 #include "net/operatorendpoints.h"
 #include "store/journal.h"
+#include "telephony/callwatch.h"
 #include "telephony/cellularchain.h"
 
 #include <QMainWindow>
@@ -18,7 +19,6 @@ class QTranslator;
 class ContactsManager;
 class SettingsManager;
 class NetworkManager;
-class CallWatch;
 class SipAccount;
 class TpTelRing;
 struct CallPlan;
@@ -26,8 +26,8 @@ struct CallPlan;
 // The program's only window: seventeen stacked pages, every user action a slot.
 // The implementation is split by flow: mainwindow.cpp (construction, language),
 // navigation.cpp, callflow.cpp, balanceflow.cpp, messageflow.cpp,
-// contactspage.cpp, journalpage.cpp, settingspages.cpp, registration.cpp,
-// serviceoutcomes.cpp.
+// contactspage.cpp, journalpage.cpp, settingspages.cpp, unsavedsettings.cpp,
+// registration.cpp, serviceoutcomes.cpp.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -59,10 +59,6 @@ public:
 
     void setTranslationsPath(const QString &path);
     void setTranslator(QTranslator *translator);
-
-    // True when the user cancelled the registration number dialog: the
-    // process must then end with status 0 without showing the window.
-    bool isRegistrationCancelled() const;
 
 signals:
     void MySignal(int index);
@@ -96,7 +92,7 @@ private slots:
     void on_gprsCallExitButton_clicked();
     void on_gprsCallBackButton_clicked();
     void getBalanceFinished(const QString &balance);
-    void getBalanceError();
+    void getBalanceError(const QString &code);
     void httpCallErrorHandler(const QString &code);
     void httpSendSmsErrorHandler(const QString &code);
     void httpCallSuccessfulHandler(const QString &code);
@@ -154,7 +150,6 @@ private slots:
     void exitBalanceButtonPressed();
     void exitExitButtonPressed();
     void onRegistryDialogGetClicked(const QString &number);
-    void onRegistryDialogCancelClicked();
     void on_getCardButton_clicked();
     // An operator request refused before it was sent.
     void requestRefused(NetworkManager::Request request, NetworkManager::Refusal refusal);
@@ -168,13 +163,21 @@ private:
     // check it needs.
     void placeCall();
     void act(const CallPlan &plan);
-    void callByGsm(const CallPlan &plan);
+    // True while the method's request waits for its answer.
+    bool startCall(const CallPlan &plan);
+    bool callByGsm(const CallPlan &plan);
+    TpTelRing *dialTones(const CallPlan &plan);
     void sendSms(const CallPlan &plan);
-    void callBySip(const CallPlan &plan);
+    bool callBySip(const CallPlan &plan);
     bool refusedForCellular(const CallPlan &plan);
     // A text message chain of its own, kept until its outcome.
     void startTextMessage(const CallPlan &plan);
+    void setPlacing(bool placing);
+    void callAnswered();
+    // A notice naming why a call did not come about.
+    void tellUnplacedCall(CallWatch::Reason reason);
     void setCallbackPending(bool pending);
+    void showCallbackWait();
     // The journal record of the call the user placed gets the call's end as
     // its finish, when the call is dialled.
     void finishOnEnd(CallWatch *watch);
@@ -184,6 +187,7 @@ private:
     // Messages (messageflow.cpp): the gateway's answer to the message sent.
     void messageAnswered(bool delivered);
     void messageRefused(const QString &code, const QString &text);
+    void showReceiversCount();
     // Lists (contactspage.cpp, journalpage.cpp).
     void fillContactsList();
     void fillJournalList();
@@ -193,11 +197,16 @@ private:
     void fillConnectionBoxes();
     void loadTranslation(const QString &fileName);
     void storeLanguageChoice();
+    void fillCardFields();
+    // Unsaved settings (unsavedsettings.cpp): leaving a settings page with
+    // changes asks whether to save them; false keeps the page.
+    bool hasUnsavedChanges(Page page);
+    bool mayLeaveSettingsPage();
     // Start page rule and registration dialogs (registration.cpp).
     Page decideStartPage();
     // Flows that charge the card (cardguard.cpp).
     bool cardMissing();
-    // Shared outcome box: title "Zelvit", one "Done" button.
+    // Shared outcome box: title "Zelvit", one "OK" button.
     void showInformationBox(const QString &text);
 
     Ui::MainWindow *ui;
@@ -217,10 +226,10 @@ private:
     QTranslator *qtTranslator = nullptr;
     QString sipDomain;
     QString registrationNumber;
-    // A card requested from the virtual card page, not at first start: a
-    // refusal then leaves the window open.
-    bool cardRequestedOnPage = false;
-    bool registrationCancelled = false;
+    // The connection choices as last opened or saved.
+    QString savedConnection;
+    // A callback order the operator has not answered yet.
+    bool callbackPending = false;
 };
 
 #endif

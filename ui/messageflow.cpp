@@ -35,15 +35,20 @@ void MainWindow::on_addPhonePushButton_clicked()
     auto *item = new QListWidgetItem(line);
     item->setData(ListRole::number, typed);
     ui->smsContactListWidget->addItem(item);
-    ui->receiversButton->setText(QString::number(ui->smsContactListWidget->count()));
+    showReceiversCount();
     ui->smsReceiverLineEdit->clear();
     Utils::showNotice(tr("Phone number was added."), 0);
+}
+
+void MainWindow::showReceiversCount()
+{
+    ui->receiversButton->setText(QString::number(ui->smsContactListWidget->count()));
 }
 
 void MainWindow::on_smsContactsDeleteButton_clicked()
 {
     qDeleteAll(ui->smsContactListWidget->selectedItems());
-    ui->receiversButton->setText(QString::number(ui->smsContactListWidget->count()));
+    showReceiversCount();
 }
 
 void MainWindow::on_smsSendButton_clicked()
@@ -72,24 +77,25 @@ void MainWindow::on_smsSendButton_clicked()
     const VirtualCardSettings &card = *settingsManager->getVirtualCardSettings();
     const CallPlan plan = CallPlan::forMessage(card, receivers);
     if (!networkManager->httpSendSms(text, plan.sender, plan.number, card.pin)) {
-        Utils::showNotice(tr("Sms sending error."), 0);
+        Utils::showNotice(tr("The message could not be sent."), 0);
         return;
     }
 
     // The text and the receivers stay until the gateway answers (a box of its
-    // own): a refused message can be sent again. Until then Send does nothing.
+    // own): a refused message can be sent again. Until then Send does nothing,
+    // and nothing says the message went out.
     ui->smsSendButton->setEnabled(false);
-    Utils::showNotice(tr("Message has sended"), 0);
+    Utils::showNotice(tr("Sending the message..."), 0);
     showPage(Page::MainMenu);
 }
 
+// A refused message stays on its page for another try; the box that tells
+// the answer leaves the user on the page it was shown over.
 void MainWindow::messageAnswered(bool delivered)
 {
     ui->smsSendButton->setEnabled(true);
-    if (!delivered) {
-        showPage(Page::Message);
+    if (!delivered)
         return;
-    }
     ui->smsContactListWidget->clear();
     ui->smsTextEdit->clear();
     ui->receiversButton->setText(QStringLiteral("0"));

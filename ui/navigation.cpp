@@ -2,6 +2,9 @@
 #include "ui/mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include <QMessageBox>
+#include <QPushButton>
+
 void MainWindow::showPage(Page page)
 {
     emit MySignal(static_cast<int>(page));
@@ -17,9 +20,16 @@ void MainWindow::infoButtonPressed()
     showPage(Page::Info);
 }
 
+// Asked first: a stray tap, or the second tap of a double tap on the button
+// that held this place on the page before, must not end the program.
 void MainWindow::exitButtonPressed()
 {
-    close();
+    QMessageBox box(QMessageBox::Question, tr("Zelvit"), tr("Close Zelvit?"), QMessageBox::NoButton, this);
+    QPushButton *yes = box.addButton(tr("Close"), QMessageBox::AcceptRole);
+    box.setDefaultButton(box.addButton(tr("Cancel"), QMessageBox::RejectRole));
+    box.exec();
+    if (box.clickedButton() == yes)
+        close();
 }
 
 void MainWindow::on_callButton_clicked()
@@ -97,12 +107,14 @@ void MainWindow::exitExitButtonPressed()
 
 void MainWindow::on_exitVirtCardButton_clicked()
 {
-    showPage(Page::MainMenu);
+    if (mayLeaveSettingsPage())
+        showPage(Page::MainMenu);
 }
 
 void MainWindow::on_exitContSettButton_clicked()
 {
-    showPage(Page::MainMenu);
+    if (mayLeaveSettingsPage())
+        showPage(Page::MainMenu);
 }
 
 void MainWindow::on_exitContactsButton_clicked()
@@ -112,7 +124,8 @@ void MainWindow::on_exitContactsButton_clicked()
 
 void MainWindow::on_exitConnectionSettingsButton_clicked()
 {
-    showPage(Page::MainMenu);
+    if (mayLeaveSettingsPage())
+        showPage(Page::MainMenu);
 }
 
 void MainWindow::on_exitInfoButton_2_clicked()
@@ -147,17 +160,20 @@ void MainWindow::on_backInfoButton_clicked()
 
 void MainWindow::on_backConnSettButton_clicked()
 {
-    showPage(returnPage);
+    if (mayLeaveSettingsPage())
+        showPage(returnPage);
 }
 
 void MainWindow::on_backVirtCardButton_clicked()
 {
-    showPage(returnPage);
+    if (mayLeaveSettingsPage())
+        showPage(returnPage);
 }
 
 void MainWindow::on_backVirtCardButton_2_clicked()
 {
-    showPage(returnPage);
+    if (mayLeaveSettingsPage())
+        showPage(returnPage);
 }
 
 void MainWindow::on_gprsCallBackButton_clicked()

@@ -30,17 +30,12 @@ MainWindow::Page MainWindow::decideStartPage()
 
     auto *numberEntry = new RegistryDialog(2, this);
     connect(numberEntry, &RegistryDialog::getClicked, this, &MainWindow::onRegistryDialogGetClicked);
-    connect(numberEntry, &RegistryDialog::cancelClicked, this, &MainWindow::onRegistryDialogCancelClicked);
     numberEntry->setModal(true);
     qDebug() << "rd->isModal() = " << numberEntry->isModal();
-    if (numberEntry->exec() == QDialog::Accepted) {
-        qDebug() << "dialog2: QDialog::Accepted";
-        qDebug() << "rd->lineEdit->text() = " << numberEntry->lineEdit->text();
-        return Page::VirtualCard;
-    }
-    qDebug() << "dialog2: QDialog::Rejected";
-    // Cancel or Escape: main ends the process with status 0, the window unseen.
-    registrationCancelled = true;
+    // Cancel or Escape leads to the virtual card page too, with the number
+    // typed so far in its field, to get a card from there or to type one.
+    if (numberEntry->exec() != QDialog::Accepted)
+        registrationNumber = numberEntry->lineEdit->text().trimmed();
     return Page::VirtualCard;
 }
 
@@ -48,11 +43,6 @@ void MainWindow::onRegistryDialogGetClicked(const QString &number)
 {
     registrationNumber = number;
     networkManager->getCardNumber(number);
-}
-
-void MainWindow::onRegistryDialogCancelClicked()
-{
-    close();
 }
 
 void MainWindow::getCardNumberSuccess(const QString &cardNumber, const QString &pin)
@@ -80,14 +70,11 @@ void MainWindow::getCardNumberFail()
                     tr("Cannot get card number and pin for telephone number %1:.").arg(registrationNumber),
                     QMessageBox::NoButton, this);
     box.setTextFormat(Qt::PlainText);
-    //: The one button of the box that reports a refused card request.
-    box.addButton(tr("Done", "failure box"), QMessageBox::AcceptRole);
+    box.addButton(tr("OK"), QMessageBox::AcceptRole);
     box.exec();
-    // At first start there is no other way to a card; asked from the virtual
-    // card page, the page stays for another number or a typed card.
-    if (!cardRequestedOnPage) {
-        close();
-        return;
-    }
-    ui->getCardButton->setEnabled(true);
+    // The virtual card page stays, with the number asked for, for another
+    // number or a typed card. A refusal at first start may come before the
+    // form exists: the form then takes the number when it is set up.
+    if (ui->getCardButton)
+        ui->getCardButton->setEnabled(true);
 }

@@ -38,7 +38,7 @@ RegistryDialog::RegistryDialog(int mode, QWidget *parent)
         buttonRow->addWidget(getButton);
         buttonRow->addWidget(cancelButton);
         connect(getButton, &QPushButton::clicked, this, &RegistryDialog::onGetClicked);
-        connect(cancelButton, &QPushButton::clicked, this, &RegistryDialog::onCancelClicked);
+        connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     }
 
     layout->addLayout(inputRow);
@@ -53,10 +53,4 @@ void RegistryDialog::onGetClicked()
         return;
     emit getClicked(number);
     accept();
-}
-
-void RegistryDialog::onCancelClicked()
-{
-    emit cancelClicked();
-    reject();
 }

@@ -19,11 +19,9 @@ public:
 
 signals:
     void getClicked(QString number);
-    void cancelClicked();
 
 private slots:
     void onGetClicked();
-    void onCancelClicked();
 
 private:
     QLabel *label = nullptr;

@@ -65,6 +65,7 @@ void MainWindow::fillConnectionBoxes()
                                 ui->smsOptCheckBox, ui->gprsEdgeWifiOptCheckBox_2, ui->sipCheckBox};
     for (int i = 0; i < 8; ++i)
         boxes[i]->setChecked(stored[i]);
+    savedConnection = s->toString();
 }
 
 void MainWindow::on_connectionBtn_clicked()
@@ -192,8 +193,10 @@ void MainWindow::on_saveConnSettButton_clicked()
         qDebug() << "connectionSettingsLastSaved->sip && !settingsManager->getConnectionSettings()->sip";
     }
     const bool saved = settingsManager->saveConnectionSettings();
-    if (saved)
+    if (saved) {
+        savedConnection = current->toString();
         sipAccount->setChosen(current->sip);
+    }
     showSaveResult(saved);
 }
 
@@ -252,12 +255,17 @@ void MainWindow::on_virtualSimBtn_clicked()
 {
     returnPage = Page::Settings;
     settingsManager->loadVirtualCardSettings();
+    fillCardFields();
+    showPage(Page::VirtualCard);
+}
+
+void MainWindow::fillCardFields()
+{
     const VirtualCardSettings *card = settingsManager->getVirtualCardSettings();
     ui->cardNumLineEdit->setText(card->cardNumber);
     ui->accessTelephoneNumLineEdit->setText(card->accessNumber);
     ui->pinLineEdit->setText(card->pin);
     ui->telephoneNumLineEdit->setText(card->telephoneNumber);
-    showPage(Page::VirtualCard);
 }
 
 void MainWindow::on_saveVirtCardButton_clicked()

@@ -1,5 +1,6 @@
 #include "ui/unabletocallbox.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace UnableToCallBox {
@@ -7,7 +8,7 @@ namespace UnableToCallBox {
 void show(const QString &errorMessage)
 {
     auto *box = new QMessageBox(QMessageBox::NoIcon, QString(),
-                                QStringLiteral("Unable to call (%1)").arg(errorMessage),
+                                QCoreApplication::translate("UnableToCallBox", "Unable to call (%1)").arg(errorMessage),
                                 QMessageBox::Ok);
     box->setDefaultButton(QMessageBox::Ok);
     box->setAttribute(Qt::WA_DeleteOnClose);

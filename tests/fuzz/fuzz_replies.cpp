@@ -55,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // Every balance reply ends the wait with exactly one outcome, an unreadable one with an error.
     const Outcomes balance = read(&M::readBalanceReply, body);
     Fuzz::check(balance.size() == 1, "every balance reply gives exactly one outcome");
-    Fuzz::check(QDomDocument().setContent(body) || balance == Outcomes{{"balance error"}},
+    Fuzz::check(QDomDocument().setContent(body) || balance == Outcomes{{"balance error", ""}},
                 "an unreadable balance reply gives one error");
 
     // A card is stored as received: trimmed, and only from a reply with a status element.

@@ -214,13 +214,13 @@ private slots:
         row("message", "(dropped)", {"smsError:"});
         row("balance", "<R><BALANCE>\n 12.50 \n</BALANCE></R>", {"balance:12.50"});
         row("balance", "<R><A x='1'><B><BALANCE>7</BALANCE></B></A></R>", {"balance:7"});
-        row("balance", "<R><RETURN-CODE>102</RETURN-CODE><BALANCE>6</BALANCE></R>", {"balanceError"});
+        row("balance", "<R><RETURN-CODE>102</RETURN-CODE><BALANCE>6</BALANCE></R>", {"balanceError:102"});
         // One outcome per query: the first the walk meets.
         row("balance", "<R><S><BALANCE>5</BALANCE><RETURN-CODE>101</RETURN-CODE><BALANCE>6</BALANCE></S>"
                        "<BALANCE>8</BALANCE></R>", {"balance:5"});
-        row("balance", "<R><balance>3</balance></R>", {"balanceError"});
-        row("balance", "<R><BALANCE>1</R>", {"balanceError"});
-        row("balance", "(stalled)", {"balanceError"});
+        row("balance", "<R><balance>3</balance></R>", {"balanceError:"});
+        row("balance", "<R><BALANCE>1</R>", {"balanceError:"});
+        row("balance", "(stalled)", {"balanceError:"});
         row("card", "<status>Success</status><num> 777 </num><pin>09753</pin>", {"cardOk:777,09753"});
         row("card", "<status> Success </status>", {"cardOk:,"});
         row("card", "<status>Fail</status><status>Success</status>", {"cardFail"});

@@ -2,6 +2,7 @@
 // (realpeer.cmake: a card PIN is digits only).
 #include "net/operatorendpoints.h"
 #include "store/journal.h"
+#include "tests/support/handsetsim.h"
 #include "tests/support/sippeer.h"
 #include "tests/support/telepathysim.h"
 #include "tests/support/testfiles.h"
@@ -33,6 +34,9 @@ class RealSip : public QObject
     }
 
     QString sipStatus() { return widget<QLabel>(window.get(), "sipStatusLabel")->text(); }
+    const QString notRegistered =
+        "The SIP account is not registered. Check the card number and PIN in Settings > Virtual card.";
+    const QString unreachable = "The call service cannot be reached. Try again later.";
 
 private slots:
     void initTestCase() { watchConnectivity(this); }
@@ -79,8 +83,14 @@ private slots:
         QFETCH(QString, savedPin);
         openWithSipChosen(pin, domain);
         QTRY_COMPARE(sipStatus(), status);
-        if (savedPin.isEmpty())
+        if (savedPin.isEmpty()) {
+            // A call on that account says why it cannot be placed.
+            QVERIFY(HandsetSim::clearNotices());
+            widget<QLineEdit>(window.get(), "telNumLineEdit")->setText("+79160000088");
+            widget<QPushButton>(window.get(), "callPushButton")->click();
+            QTRY_COMPARE(HandsetSim::notices(), QStringList{status.contains("PIN") ? notRegistered : unreachable});
             return;
+        }
         widget<QLineEdit>(window.get(), "pinLineEdit")->setText(savedPin);
         widget<QAbstractButton>(window.get(), "saveVirtCardButton")->click();
         QTRY_COMPARE(sipStatus(), QString("SIP: online"));
@@ -97,14 +107,21 @@ private slots:
         QVERIFY(!SipPeer::sent("SIP/2.0 401").isEmpty());
         QVERIFY(registers.at(1).header("Authorization").contains("username=\"1000200030\""));
 
-        widget<QLineEdit>(window.get(), "telNumLineEdit")->setText("+79160000088");
-        widget<QPushButton>(window.get(), "callPushButton")->click();
-        QTRY_VERIFY(!SipPeer::received("INVITE ").isEmpty());
-        const SipPeer::Message invite = SipPeer::received("INVITE ").first();
-        const QString callee = "sip:79160000088@" + SipPeer::domain() + ";client=phone";
-        QCOMPARE(invite.firstLine(), "INVITE " + callee + " SIP/2.0");
-        QCOMPARE(invite.header("To"), "<" + callee + ">");
-        QTRY_COMPARE(TelepathySim::handledCalls().value(0).value(3), QString("active"));
+        // SIPp refuses a number ending in 486 (busy) or 603 (declined): the user is told.
+        const QList<QPair<QString, QString>> calls = {
+            {"79160000486", "The number is busy."}, {"79160000603", "The call was declined."}, {"79160000088", ""}};
+        for (const auto &[number, told] : calls) {
+            QVERIFY(HandsetSim::clearNotices());
+            widget<QLineEdit>(window.get(), "telNumLineEdit")->setText("+" + number);
+            QTRY_VERIFY(widget<QPushButton>(window.get(), "callPushButton")->isEnabled());
+            widget<QPushButton>(window.get(), "callPushButton")->click();
+            const QString callee = "sip:" + number + '@' + SipPeer::domain() + ";client=phone";
+            QTRY_VERIFY2(!SipPeer::received("INVITE " + callee).isEmpty(), qPrintable(SipPeer::transcript()));
+            QCOMPARE(SipPeer::received("INVITE " + callee).first().header("To"), "<" + callee + ">");
+            if (!told.isEmpty())
+                QTRY_COMPARE(HandsetSim::notices(), QStringList{told});
+        }
+        QTRY_COMPARE(TelepathySim::handledCalls().value(2).value(3), QString("active"));
         QTest::qWait(1000);
         QVERIFY(TelepathySim::hangUp());
         QTRY_VERIFY(!SipPeer::received("BYE ").isEmpty());
@@ -113,6 +130,8 @@ private slots:
         const JournalEntry call = Journal().getCalls().first();
         const qint64 held = call.start.toDateTime().msecsTo(call.finish.toDateTime());
         QVERIFY2(held >= 1000 && held < 60000, qPrintable(QString::number(held)));
+        // A call hung up after it was answered has nothing to tell.
+        QCOMPARE(HandsetSim::notices(), QStringList());
     }
 };
 

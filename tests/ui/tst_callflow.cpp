@@ -35,8 +35,13 @@ QString message(const QString &from, const QString &to, const QString &text)
 
 // A number or "balance" typed in a situation (choices, "foreign", "unregistered", "offlineAtOpen|Call",
 // access number); shown: a refusal's notice, else the box or balance. After a refusal `again` is
-// called and is the first seen. masked: the log's line with the PIN; reply: the operator's.
-struct Flow { QString situation, typed, shown, seen, again = {}, masked = {}; QByteArray reply = {}; };
+// called and is the first seen. masked: the log's line with the PIN; reply: the operator's, whose
+// reason a box tells.
+struct Flow {
+    QString situation, typed, shown, seen, again = {}, masked = {};
+    QByteArray reply = {};
+    QStringList told = {};
+};
 }
 Q_DECLARE_METATYPE(Flow)
 
@@ -93,7 +98,10 @@ private slots:
             "Query of balance sent, look balance in incoming SMS.", "sms:bal " + card.pin, "", "message = bal ****"};
         QTest::newRow("balance, home web") << Flow{homeWeb, "balance", "12.50", webBalance};
         QTest::newRow("balance, web, unknown card")
-            << Flow{homeWeb, "balance", "Error...", webBalance, "", "", "<R><RETURN-CODE>101</RETURN-CODE></R>"};
+            << Flow{homeWeb, "balance", "Could not get the balance.", webBalance, "", "",
+                    "<R><RETURN-CODE>101</RETURN-CODE></R>",
+                    {"This card is unknown to the operator or blocked. Check the card number in Settings > "
+                     "Virtual card."}};
         QTest::newRow("balance, tone, not registered")
             << Flow{home + " unregistered +78005550012", "balance", noConnection, toneBalance.arg(2), "balance"};
         QTest::newRow("balance, web, off line")
@@ -129,14 +137,17 @@ private slots:
             QVERIFY(!sip || sipAccountUp());
             call(row.again);
         }
+        // Until the request has its answer Call does nothing: a second tap would place a second call.
+        QCOMPARE(find<QPushButton>("callPushButton")->isEnabled(), asking || row.seen.startsWith("sms:"));
         QVERIFY(!web || text("balanceValEdit") == "Loading...");
         expectSeen({row.seen});
         QTRY_VERIFY(!web || text("balanceValEdit") == (refused ? "12.50" : row.shown));
         QVERIFY(!asking || page() == (web ? 4 : 0));
         const bool boxed = !refused && !web && !row.shown.isEmpty();
-        QTRY_COMPARE(boxes->boxTexts, boxed ? QStringList{row.shown} : QStringList());
+        QTRY_COMPARE(boxes->boxTexts, boxed ? QStringList{row.shown} : row.told);
         QCOMPARE(notices(), refused ? QStringList{row.shown} : QStringList());
         QVERIFY(TestFiles::activityLog().contains(row.masked.toLatin1()));
+        QTRY_VERIFY(find<QPushButton>("callPushButton")->isEnabled());
     }
 
     // Every call was journalled with finish = start: no length to check against the charges.
@@ -172,14 +183,32 @@ private slots:
         QVERIFY(seen().contains("sms:bal " + card.pin));
     }
 
-    // The chain ends with the network's refusal; the window shows it.
-    void refusedChannelShowsUnableToCallBox()
+    // The network's refusal ends the chain: a box for the cellular network's, a notice naming a SIP reason.
+    void refusedChannelIsTold_data()
     {
-        open(situation(home));
-        QVERIFY(TelepathySim::failNextChannelRequest("org.freedesktop.Telepathy.Error.NotAvailable",
+        QTest::addColumn<QString>("choices");
+        QTest::addColumn<QString>("error");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("cellular") << home << "NotAvailable" << "Unable to call (No network coverage)";
+        QTest::newRow("SIP, no answer") << "sip" << "NoAnswer" << "There was no answer.";
+        QTest::newRow("SIP, no such number") << "sip" << "DoesNotExist"
+                                             << "The number was not found. Check it and try again.";
+        QTest::newRow("SIP, network down") << "sip" << "NetworkError"
+                                           << "The call service cannot be reached. Try again later.";
+    }
+    void refusedChannelIsTold()
+    {
+        QFETCH(QString, choices);
+        QFETCH(QString, error);
+        QFETCH(QString, told);
+        open(situation(choices));
+        QVERIFY(choices != "sip" || sipAccountUp());
+        QVERIFY(HandsetSim::clearNotices());
+        QVERIFY(TelepathySim::failNextChannelRequest("org.freedesktop.Telepathy.Error." + error,
                                                      "No network coverage"));
         call("+79160000021");
-        QTRY_COMPARE(boxes->boxTexts, QStringList{"Unable to call (No network coverage)"});
+        QTRY_COMPARE(choices == "sip" ? notices() : boxes->boxTexts, QStringList{told});
+        QTRY_VERIFY(find<QPushButton>("callPushButton")->isEnabled());
     }
 
     void webCallbackOrdersOnceUntilItsOutcome_data()
@@ -187,7 +216,7 @@ private slots:
         QTest::addColumn<QByteArray>("reply");
         QTest::addColumn<QString>("box");
         QTest::newRow("accepted") << QByteArray("000") << calledBack;
-        QTest::newRow("refused") << QByteArray("105") << "There is error at the query of call.";
+        QTest::newRow("blocked card") << QByteArray("105") << "This card is blocked. Please contact the operator.";
     }
     void webCallbackOrdersOnceUntilItsOutcome()
     {
@@ -350,10 +379,10 @@ private slots:
         QVERIFY(HandsetSim::clearNotices());
         const QString text = QString(255, QChar(0x0436));
         send("  " + text + "\n");
-        QCOMPARE(notices(), QStringList{"Message has sended"});
+        QCOMPARE(notices(), QStringList{"Sending the message..."});
         QCOMPARE(page(), 0);
         expectSeen({message("37255512345", "79160000000-37250000000-79101000000-79165551234", text)});
-        QTRY_COMPARE(boxes->boxTexts, QStringList{"Message delivered"});
+        QTRY_COMPARE(boxes->boxTexts, QStringList{"The operator accepted the message."});
         QVERIFY(receivers().isEmpty() && find<QTextEdit>("smsTextEdit")->toPlainText().isEmpty());
         QCOMPARE(this->text("receiversButton"), "0");
     }
@@ -363,13 +392,20 @@ private slots:
     {
         QTest::addColumn<QByteArray>("reply");
         QTest::addColumn<QString>("box");
-        QTest::newRow("200") << QByteArray("Response_Code=200") << "Message delivered";
-        QTest::newRow("connection dropped") << QByteArray() << "Sms sending error.";
-        QTest::newRow("500") << QByteArray("Response_Code=500") << "Message sending violation.";
-        QTest::newRow("501") << QByteArray("Response_Code=501") << "The number wasn't found in the system.";
-        QTest::newRow("502") << QByteArray("Response_Code=502") << "Billing not available.";
-        QTest::newRow("503") << QByteArray("Response_Code=503") << "Insufficient funds for the operation.";
-        QTest::newRow("505") << QByteArray("Response_Code=505") << "Your account is blocked.";
+        const QString failed = "The message could not be sent. ";
+        const QString unavailable = "The operator's service is not available. Try again later.";
+        QTest::newRow("200") << QByteArray("Response_Code=200") << "The operator accepted the message.";
+        QTest::newRow("connection dropped") << QByteArray() << failed + unavailable;
+        QTest::newRow("500") << QByteArray("Response_Code=500")
+                             << failed + "The operator could not process the request. Check the number and try again.";
+        QTest::newRow("501") << QByteArray("Response_Code=501")
+                             << failed + "The card number or PIN is wrong. Check them in Settings > "
+                                         "Virtual card.";
+        QTest::newRow("502") << QByteArray("Response_Code=502") << failed + unavailable;
+        QTest::newRow("503") << QByteArray("Response_Code=503")
+                             << failed + "The card balance is too low. Top up the card and try again.";
+        QTest::newRow("505") << QByteArray("Response_Code=505")
+                             << failed + "This card is blocked. Please contact the operator.";
     }
     void gatewayAnswerShowsItsBox()
     {
@@ -382,8 +418,8 @@ private slots:
         QVERIFY(!find<QPushButton>("smsSendButton")->isEnabled());
         click("smsSendButton");
         QTRY_COMPARE(boxes->boxTexts, QStringList{box});
-        const bool delivered = box == "Message delivered";
-        QCOMPARE(page(), delivered ? 0 : 15);
+        const bool delivered = box == "The operator accepted the message.";
+        QCOMPARE(page(), 0);
         QCOMPARE(find<QTextEdit>("smsTextEdit")->toPlainText(), delivered ? "" : "Hello");
         QCOMPARE(receivers(), delivered ? QStringList() : QStringList{"(79160000000)"});
         if (delivered)
