@@ -3,6 +3,7 @@
 #include "settings/virtualcardsettings.h"
 #include "tests/support/handsetsim.h"
 #include "tests/support/operatorsim.h"
+#include "tests/support/replyoutcomes.h"
 #include "tests/support/telepathysim.h"
 #include "tests/support/testfiles.h"
 #include "tests/support/testmain.h"
@@ -22,26 +23,7 @@ struct Outcomes
 {
     explicit Outcomes(NetworkManager *manager)
     {
-        using M = NetworkManager;
-        const auto record = [this, manager](auto signal, const char *name) {
-            QObject::connect(manager, signal, manager, [this, name](const auto &...arguments) {
-                const QStringList values{arguments...};
-                events << name + (sizeof...(arguments) ? ':' + values.join(',') : QString());
-            });
-        };
-        record(&M::getBalanceFinishedSignal, "balance");
-        record(&M::getBalanceErrorSignal, "balanceError");
-        record(&M::httpCallSuccessfulSignal, "callOk");
-        record(&M::httpCallErrorSignal, "callError");
-        record(&M::httpSendSmsSuccessfulSignal, "sms200");
-        record(&M::httpSendSmsErrorSignal, "smsError");
-        record(&M::httpSendSms500Signal, "sms500");
-        record(&M::httpSendSms501Signal, "sms501");
-        record(&M::httpSendSms502Signal, "sms502");
-        record(&M::httpSendSms503Signal, "sms503");
-        record(&M::httpSendSms505Signal, "sms505");
-        record(&M::getCardNumberSuccessSignal, "cardOk");
-        record(&M::getCardNumberFailSignal, "cardFail");
+        recordOutcomes(manager, &events);
         // Connected after the manager's own slots.
         for (QNetworkAccessManager *access : manager->findChildren<QNetworkAccessManager *>())
             QObject::connect(access, &QNetworkAccessManager::finished, manager, [this] { ++handled; });
