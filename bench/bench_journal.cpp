@@ -28,7 +28,7 @@ int main(int argc, char **argv)
     }
 
     int listed = 0;
-    bench::report("Journal listing, 100,000 records",
+    bench::report("Journal listing, 100,000 records (ms)",
                   bench::timeRuns([&] { listed = journal.getCallsAsStrList().size(); }), 0);
     return listed == records ? 0 : 1;
 }

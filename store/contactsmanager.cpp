@@ -57,6 +57,8 @@ void traceContact(EContact *contact, const ContactEntry &entry)
         qCDebug(lcContacts).noquote() << "\ttel:" << tel;
 }
 
+const char *const viewInterface = "org.gnome.evolution.dataserver.AddressBookView";
+
 // The query every contact matches; an empty text when it cannot be built.
 QByteArray everyoneQuery()
 {
@@ -109,6 +111,9 @@ struct ContactsManager::Private
     bool openBook(GCancellable *cancellable);
     void follow(const char *sexp, GCancellable *cancellable);
     void stopFollowing();
+    // A method of the view's object on its backend; false with error set when it failed.
+    bool callView(const char *method, GVariant *parameters, GCancellable *cancellable, GError **error,
+                  const char *interface = viewInterface);
     bool readAll(const char *sexp, GCancellable *cancellable);
     bool catchUp(GCancellable *cancellable);
     void deliverPending();
@@ -142,6 +147,7 @@ struct ContactsManager::Private
     QMap<QString, Held> contactMap;
     // What readers see: contactMap's entries, or the earlier ones while the book is empty.
     QList<ContactEntry> entries;
+    quint64 revision = 0;
 };
 
 // Connects if needed, follows the book and reads all of it.
@@ -199,6 +205,9 @@ bool ContactsManager::Private::openBook(GCancellable *cancellable)
 // window's event loop would apply them at any time and in no fixed order with
 // a load; its D-Bus signals are taken here instead, in the context that loads
 // drive, so that a round trip to the backend orders them before the load.
+// The view is set up through its D-Bus methods, as libebook's own calls for
+// them take no cancellable: a backend that stalls after answering would hold
+// the load for the D-Bus default time-out of each.
 void ContactsManager::Private::follow(const char *sexp, GCancellable *cancellable)
 {
     GError *error = nullptr;
@@ -207,31 +216,37 @@ void ContactsManager::Private::follow(const char *sexp, GCancellable *cancellabl
         viewBus = G_DBUS_CONNECTION(g_object_ref(e_book_client_view_get_connection(view)));
         g_main_context_push_thread_default(context);
         viewSubscription = g_dbus_connection_signal_subscribe(
-            viewBus, nullptr, "org.gnome.evolution.dataserver.AddressBookView", nullptr,
-            e_book_client_view_get_object_path(view), nullptr, G_DBUS_SIGNAL_FLAGS_NONE, onViewSignal, this,
-            nullptr);
+            viewBus, nullptr, viewInterface, nullptr, e_book_client_view_get_object_path(view), nullptr,
+            G_DBUS_SIGNAL_FLAGS_NONE, onViewSignal, this, nullptr);
         g_main_context_pop_thread_default(context);
-        GSList *fields = nullptr;
+        GVariantBuilder fields;
+        g_variant_builder_init(&fields, G_VARIANT_TYPE("as"));
         for (EContactField field : {E_CONTACT_UID, E_CONTACT_FULL_NAME, E_CONTACT_PHONE_MOBILE, telField(),
                                     E_CONTACT_SIP})
-            fields = g_slist_prepend(fields, const_cast<char *>(e_contact_field_name(field)));
-        e_book_client_view_set_fields_of_interest(view, fields, &error);
-        g_slist_free(fields);
-        ok = !error;
-    }
-    if (ok) {
-        e_book_client_view_set_flags(view, E_BOOK_CLIENT_VIEW_FLAGS_NONE, &error);
-        ok = !error;
-    }
-    if (ok) {
-        e_book_client_view_start(view, &error);
-        ok = !error;
+            g_variant_builder_add(&fields, "s", e_contact_field_name(field));
+        ok = callView("SetFieldsOfInterest", g_variant_new("(as)", &fields), cancellable, &error)
+                && callView("SetFlags", g_variant_new("(u)", guint(E_BOOK_CLIENT_VIEW_FLAGS_NONE)), cancellable,
+                            &error)
+                && callView("Start", nullptr, cancellable, &error);
     }
     if (ok)
         return;
     qCDebug(lcContacts) << "couldn't follow the address book" << (error ? error->message : "");
     g_clear_error(&error);
     stopFollowing();
+}
+
+bool ContactsManager::Private::callView(const char *method, GVariant *parameters, GCancellable *cancellable,
+                                        GError **error, const char *interface)
+{
+    gchar *backend = e_client_dup_bus_name(E_CLIENT(client));
+    GVariant *reply = g_dbus_connection_call_sync(viewBus, backend, e_book_client_view_get_object_path(view),
+                                                  interface, method, parameters, nullptr,
+                                                  G_DBUS_CALL_FLAGS_NO_AUTO_START, -1, cancellable, error);
+    g_free(backend);
+    if (reply)
+        g_variant_unref(reply);
+    return reply;
 }
 
 void ContactsManager::Private::stopFollowing()
@@ -264,16 +279,8 @@ bool ContactsManager::Private::readAll(const char *sexp, GCancellable *cancellab
 bool ContactsManager::Private::catchUp(GCancellable *cancellable)
 {
     // The backend answers this only after every change it sent before.
-    gchar *backend = e_client_dup_bus_name(E_CLIENT(client));
     GError *error = nullptr;
-    GVariant *reply = g_dbus_connection_call_sync(
-        viewBus, backend, e_book_client_view_get_object_path(view),
-        "org.freedesktop.DBus.Peer", "Ping", nullptr, nullptr, G_DBUS_CALL_FLAGS_NO_AUTO_START, -1,
-        cancellable, &error);
-    g_free(backend);
-    if (reply) {
-        g_variant_unref(reply);
-    } else {
+    if (!callView("Ping", nullptr, cancellable, &error, "org.freedesktop.DBus.Peer")) {
         qCDebug(lcContacts) << "address book view lost" << error->message;
         g_clear_error(&error);
         lost = true;
@@ -334,6 +341,7 @@ void ContactsManager::Private::publish()
         qCDebug(lcContacts) << "no matches";
         return;
     }
+    ++revision;
     entries.clear();
     entries.reserve(contactMap.size());
     for (const Held &held : qAsConst(contactMap))
@@ -387,6 +395,11 @@ ContactsManager::~ContactsManager() = default;
 const QList<ContactEntry> &ContactsManager::contacts() const
 {
     return d->entries;
+}
+
+quint64 ContactsManager::revision() const
+{
+    return d->revision;
 }
 
 void ContactsManager::setLoadTimeLimit(std::chrono::milliseconds limit)
