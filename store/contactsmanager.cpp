@@ -103,7 +103,7 @@ struct ContactsManager::Private
     {
         disconnect();
         g_clear_object(&registry);
-        releaseAll();
+        contactMap.clear();
         g_main_context_unref(context);
     }
 
@@ -118,19 +118,13 @@ struct ContactsManager::Private
     bool catchUp(GCancellable *cancellable);
     void deliverPending();
     void disconnect();
-    void hold(gpointer data, bool addReference);
-    void releaseAll();
+    void hold(gpointer data);
     void publish();
 
     static void onViewSignal(GDBusConnection *, const gchar *, const gchar *, const gchar *, const gchar *signal,
                              GVariant *parameters, gpointer self);
     static void onBackendDied(EClient *, gpointer self);
 
-    struct Held
-    {
-        EContact *contact;
-        ContactEntry entry;
-    };
 
     // The client's signals and the view's changes arrive here, and only a load
     // dispatches them: the window's event loop never applies them half-way.
@@ -143,8 +137,9 @@ struct ContactsManager::Private
     guint viewSubscription = 0;
     bool lost = false;    // the view or its backend failed: the next load reads everything
     bool changed = false; // the view changed contactMap since entries were built
-    // Mirrors the book and owns one reference to each contact.
-    QMap<QString, Held> contactMap;
+    // Mirrors the book. Only the fields read are kept: a parsed contact object
+    // costs several times the memory.
+    QMap<QString, ContactEntry> contactMap;
     // What readers see: contactMap's entries, or the earlier ones while the book is empty.
     QList<ContactEntry> entries;
     quint64 revision = 0;
@@ -268,9 +263,9 @@ bool ContactsManager::Private::readAll(const char *sexp, GCancellable *cancellab
         return false;
     }
     qCDebug(lcContacts).noquote() << "name\tphone\tnick\tnotes\tsipId";
-    releaseAll();
+    contactMap.clear();
     for (GSList *item = results; item; item = item->next)
-        hold(item->data, false);
+        hold(item->data);
     g_slist_free(results);
     return true;
 }
@@ -310,28 +305,19 @@ void ContactsManager::Private::disconnect()
     lost = false;
 }
 
-// Keeps one contact under its UID; a later contact with the same UID replaces
-// the earlier one. Takes over the caller's reference unless asked to add one.
-void ContactsManager::Private::hold(gpointer data, bool addReference)
+// Keeps the fields of one contact under its UID; a later contact with the same
+// UID replaces the earlier one. Takes over the caller's reference.
+void ContactsManager::Private::hold(gpointer data)
 {
     if (!E_IS_CONTACT(data)) {
         g_warning("%s: assertion '%s' failed", G_STRFUNC, "E_IS_CONTACT(data)");
         return;
     }
-    auto *contact = E_CONTACT(addReference ? g_object_ref(data) : data);
-    Held held{contact, entryFor(contact)};
-    traceContact(contact, held.entry);
-    auto existing = contactMap.find(held.entry.uid);
-    if (existing != contactMap.end())
-        g_object_unref(existing->contact);
-    contactMap.insert(held.entry.uid, held);
-}
-
-void ContactsManager::Private::releaseAll()
-{
-    for (const Held &held : qAsConst(contactMap))
-        g_object_unref(held.contact);
-    contactMap.clear();
+    auto *contact = E_CONTACT(data);
+    const ContactEntry entry = entryFor(contact);
+    traceContact(contact, entry);
+    contactMap.insert(entry.uid, entry);
+    g_object_unref(contact);
 }
 
 void ContactsManager::Private::publish()
@@ -344,8 +330,8 @@ void ContactsManager::Private::publish()
     ++revision;
     entries.clear();
     entries.reserve(contactMap.size());
-    for (const Held &held : qAsConst(contactMap))
-        entries << held.entry;
+    for (const ContactEntry &entry : qAsConst(contactMap))
+        entries << entry;
 }
 
 // A view reports added and modified contacts as vCards, each followed by its
@@ -363,16 +349,11 @@ void ContactsManager::Private::onViewSignal(GDBusConnection *, const gchar *, co
     g_variant_get(parameters, "(^a&s)", &values);
     for (const gchar **value = values; *value; ++value) {
         if (removed) {
-            auto held = d->contactMap.find(QString::fromUtf8(*value));
-            if (held != d->contactMap.end()) {
-                g_object_unref(held->contact);
-                d->contactMap.erase(held);
-            }
+            d->contactMap.remove(QString::fromUtf8(*value));
         } else if (g_str_has_prefix(*value, "BEGIN:VCARD")) {
             const gchar *vcard = *value;
             const bool uidFollows = value[1] && !g_str_has_prefix(value[1], "BEGIN:VCARD");
-            d->hold(uidFollows ? e_contact_new_from_vcard_with_uid(vcard, *++value) : e_contact_new_from_vcard(vcard),
-                    false);
+            d->hold(uidFollows ? e_contact_new_from_vcard_with_uid(vcard, *++value) : e_contact_new_from_vcard(vcard));
         }
     }
     g_free(values);

@@ -76,10 +76,10 @@ bool isCall(const Record &r)
     return !r.number.isEmpty() || (r.start.date.isValid() && r.start.time.isValid());
 }
 
-// Reads the calls from the start of bytes, handing each to visit, and returns
-// where the last of them ends: reading stops at a record that cannot be read
-// or is no call.
-qint64 readRecords(QByteArray &bytes, const std::function<void(const Record &)> &visit)
+// Reads the calls from the start of bytes, handing each to visit with where it
+// starts, and returns where the last of them ends: reading stops at a record
+// that cannot be read or is no call.
+qint64 readRecords(QByteArray &bytes, const std::function<void(const Record &, qint64)> &visit)
 {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -94,9 +94,10 @@ qint64 readRecords(QByteArray &bytes, const std::function<void(const Record &)> 
             >> r.finish.time >> r.finish.spec >> r.incoming;
         if (in.status() != QDataStream::Ok || !isCall(r))
             break;
+        const qint64 start = end;
         end = buffer.pos();
         if (visit)
-            visit(r);
+            visit(r, start);
     }
     return end;
 }
@@ -165,7 +166,7 @@ bool Journal::addBinaryCall(Call *call)
         file.seek(0);
         QByteArray bytes = file.readAll();
         int calls = 0;
-        end = readRecords(bytes, [&calls](const Record &) { ++calls; });
+        end = readRecords(bytes, [&calls](const Record &, qint64) { ++calls; });
         if (!isTornTail(bytes.mid(int(end)))) {
             file.close();
             return restartAfterDamage(bytes, end, calls, record);
@@ -257,22 +258,34 @@ bool Journal::writeFinish(const Appended &appended, const QDateTime &finish)
     }
     if (appended.offset + appended.record.size() == completeSize)
         lastRecord.replace(at, stamp.size(), stamp);
+    // A listed record changed: the next listing reads the file again.
+    if (appended.offset < listedSize)
+        forgetListing();
     return true;
 }
 
-QVector<JournalEntry> Journal::getCalls()
+const QVector<JournalEntry> &Journal::calls()
 {
     qDebug() << "getCalls";
     QFile file(journalFile);
     if (!file.open(QIODevice::ReadOnly)) {
         qDebug() << "cannot read journalFile;";
-        return QVector<JournalEntry>();
+        forgetListing();
+        return listed;
     }
+    // A file that still holds the last listed record where it was has only
+    // grown since: only what follows it is read.
+    const bool grown = listedSize >= 0 && file.size() >= listedSize
+            && file.seek(listedSize - listedLast.size()) && file.read(listedLast.size()) == listedLast;
+    if (!grown)
+        forgetListing();
+    file.seek(listedSize);
     QByteArray bytes = file.readAll();
     file.close();
 
-    QVector<JournalEntry> calls;
-    const qint64 end = readRecords(bytes, [&calls](const Record &r) {
+    qint64 lastStart = 0;
+    const qint64 end = readRecords(bytes, [this, &lastStart](const Record &r, qint64 start) {
+        lastStart = start;
         QDate date = r.start.date;
         QTime time = r.start.time;
         if (r.start.spec == StoredTime::utcSpec) {
@@ -281,13 +294,29 @@ QVector<JournalEntry> Journal::getCalls()
             time = local.time();
         }
         const QString shownStart = formatStart(date, time);
-        calls.append({r.abonent, r.number, r.start, r.finish, shownStart,
-                      r.abonent + QStringLiteral(" (") + r.number + QStringLiteral("),  ") + shownStart});
+        listed.append({r.abonent, r.number, r.start, r.finish, shownStart,
+                       r.abonent + QStringLiteral(" (") + r.number + QStringLiteral("),  ") + shownStart});
     });
     if (end < bytes.size())
         qDebug() << "getCalls: what follows the last readable call is skipped";
-    std::reverse(calls.begin(), calls.end());
-    return calls;
+    if (end > 0) {
+        listedLast = bytes.mid(int(lastStart), int(end - lastStart));
+        listedSize += end;
+    }
+    return listed;
+}
+
+QVector<JournalEntry> Journal::getCalls()
+{
+    const QVector<JournalEntry> &oldestFirst = calls();
+    return QVector<JournalEntry>(oldestFirst.rbegin(), oldestFirst.rend());
+}
+
+void Journal::forgetListing()
+{
+    listed.clear();
+    listedSize = 0;
+    listedLast.clear();
 }
 
 QStringList Journal::getCallsAsStrList()

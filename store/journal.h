@@ -36,6 +36,8 @@ public:
     // that record where it was written.
     bool writeFinish(const Appended &appended, const QDateTime &finish);
 
+    // The calls, oldest first; a listing after the last one only reads what was appended since.
+    const QVector<JournalEntry> &calls();
     // The calls, newest first.
     QVector<JournalEntry> getCalls();
     // Their display lines.
@@ -48,6 +50,7 @@ private:
     // journal and goes on in a new journal with the readable records, then record.
     bool restartAfterDamage(const QByteArray &bytes, qint64 readable, int calls, const QByteArray &record);
     void remember(qint64 size, const QByteArray &record);
+    void forgetListing();
 
     QString journalFile;
     // The size the file had after the last write, all of it whole records,
@@ -55,6 +58,11 @@ private:
     // is as this journal left it.
     qint64 completeSize = -1;
     QByteArray lastRecord;
+    // The last listing, the file size it read up to and the bytes of its last
+    // record.
+    QVector<JournalEntry> listed;
+    qint64 listedSize = 0;
+    QByteArray listedLast;
 };
 
 #endif

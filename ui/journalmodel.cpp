@@ -2,10 +2,10 @@
 
 #include "ui/listroles.h"
 
-void JournalModel::setCalls(QVector<JournalEntry> newCalls)
+void JournalModel::setCalls(const QVector<JournalEntry> &oldestFirst)
 {
     beginResetModel();
-    calls.swap(newCalls);
+    calls = oldestFirst;
     endResetModel();
 }
 
@@ -18,7 +18,7 @@ QVariant JournalModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= calls.size())
         return QVariant();
-    const JournalEntry &call = calls.at(index.row());
+    const JournalEntry &call = calls.at(calls.size() - 1 - index.row());
     if (role == Qt::DisplayRole)
         return call.line;
     if (role == ListRole::call)

@@ -14,7 +14,8 @@ class JournalModel : public QAbstractListModel
 public:
     using QAbstractListModel::QAbstractListModel;
 
-    void setCalls(QVector<JournalEntry> calls);
+    // The calls oldest first, as the journal lists them: the rows show them newest first.
+    void setCalls(const QVector<JournalEntry> &calls);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;

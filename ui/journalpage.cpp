@@ -20,7 +20,7 @@ JournalEntry selectedCall(const QAbstractItemView *list)
 
 void MainWindow::fillJournalList()
 {
-    journalLines->setCalls(journal->getCalls());
+    journalLines->setCalls(journal->calls());
 }
 
 void MainWindow::on_journalButton_clicked()

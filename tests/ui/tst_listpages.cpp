@@ -189,8 +189,9 @@ private slots:
         QCOMPARE(page(), 5);
         QCOMPARE(text("telNumLineEdit"), "+7 (916) 555-12-34");
         QVERIFY(notices().isEmpty());
+        click("callPushButton"); // the call again, listed at the next opening
         click("journalButton");
-        QCOMPARE(lines("journalListWidget").size(), 1);
+        QCOMPARE(lines("journalListWidget").size(), 2);
     }
 };
 
