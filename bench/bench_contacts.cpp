@@ -18,7 +18,8 @@ int main(int argc, char **argv)
     const QStringList args = app.arguments();
     const bool ratio = args.value(1) == QLatin1String("--ratio");
     const double limit = args.value(2).toDouble();
-    const QByteArray count = QLocale(QLocale::English).toString(qEnvironmentVariableIntValue("ZELVIT_CONTACTS_COUNT")).toLatin1();
+    const int contacts = qEnvironmentVariableIntValue("ZELVIT_CONTACTS_COUNT");
+    const QByteArray count = QLocale(QLocale::English).toString(contacts).toLatin1();
 
     std::unique_ptr<ContactsManager> manager;
     bool ok = true;
