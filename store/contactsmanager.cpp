@@ -1,6 +1,7 @@
 // GLib declares members named "signals": its headers must come before Qt's.
 #include <libebook/libebook.h>
 
+#include "store/contactfields.h"
 #include "store/contactsmanager.h"
 #include "store/loaddeadline.h"
 
@@ -11,44 +12,27 @@ Q_LOGGING_CATEGORY(lcContacts, "zelvit.contacts")
 
 namespace {
 
-QString text(EContact *contact, EContactField field)
-{
-    return QString::fromUtf8(static_cast<const char *>(e_contact_get_const(contact, field)));
-}
-
-QStringList takeTextList(gpointer value)
-{
-    auto *list = static_cast<GList *>(value);
-    QStringList texts;
-    for (GList *item = list; item; item = item->next)
-        texts << QString::fromUtf8(static_cast<const char *>(item->data));
-    g_list_free_full(list, g_free);
-    return texts;
-}
-
-EContactField telField()
-{
-    static const EContactField field = e_contact_field_id_from_vcard("TEL");
-    return field;
-}
-
+// The fields the pages read; from the card's own text where that can be read
+// exactly, as a contact not yet parsed hands it back unchanged.
 ContactEntry entryFor(EContact *contact)
 {
-    ContactEntry entry;
-    entry.uid = text(contact, E_CONTACT_UID);
-    entry.name = text(contact, E_CONTACT_FULL_NAME);
-    entry.mobile = text(contact, E_CONTACT_PHONE_MOBILE);
-    entry.tel = takeTextList(e_contact_get(contact, telField()));
-    entry.sip = takeTextList(e_contact_get(contact, E_CONTACT_SIP));
-    return entry;
+    if (!e_vcard_is_parsed(E_VCARD(contact))) {
+        gchar *vcard = e_vcard_to_string(E_VCARD(contact), EVC_FORMAT_VCARD_30);
+        ContactEntry entry;
+        const bool read = entryFromVCard(vcard, entry);
+        g_free(vcard);
+        if (read)
+            return entry;
+    }
+    return entryFromContact(contact);
 }
 
 void traceContact(EContact *contact, const ContactEntry &entry)
 {
     if (!lcContacts().isDebugEnabled())
         return;
-    const QString nick = text(contact, E_CONTACT_NICKNAME);
-    const QString note = text(contact, E_CONTACT_NOTE);
+    const QString nick = QString::fromUtf8(static_cast<const char *>(e_contact_get_const(contact, E_CONTACT_NICKNAME)));
+    const QString note = QString::fromUtf8(static_cast<const char *>(e_contact_get_const(contact, E_CONTACT_NOTE)));
     qCDebug(lcContacts).noquote() << entry.name + '\t' + entry.mobile + '\t' + nick + '\t'
                                          + note + '\t' + entry.uid;
     for (const QString &sip : entry.sip)
@@ -216,9 +200,8 @@ void ContactsManager::Private::follow(const char *sexp, GCancellable *cancellabl
         g_main_context_pop_thread_default(context);
         GVariantBuilder fields;
         g_variant_builder_init(&fields, G_VARIANT_TYPE("as"));
-        for (EContactField field : {E_CONTACT_UID, E_CONTACT_FULL_NAME, E_CONTACT_PHONE_MOBILE, telField(),
-                                    E_CONTACT_SIP})
-            g_variant_builder_add(&fields, "s", e_contact_field_name(field));
+        for (const char *name : entryFieldNames())
+            g_variant_builder_add(&fields, "s", name);
         ok = callView("SetFieldsOfInterest", g_variant_new("(as)", &fields), cancellable, &error)
                 && callView("SetFlags", g_variant_new("(u)", guint(E_BOOK_CLIENT_VIEW_FLAGS_NONE)), cancellable,
                             &error)

@@ -1,4 +1,8 @@
 // ContactsManager against Evolution Data Server on a private session bus, and with none.
+// GLib declares members named "signals": its headers must come before Qt's.
+#include <libebook/libebook.h>
+
+#include "store/contactfields.h"
 #include "store/contactsmanager.h"
 #include "tests/support/bookeditor.h"
 #include "tests/support/testmain.h"
@@ -166,5 +170,41 @@ private slots:
     }
 };
 
-ZELVIT_TEST_MAIN(ContactsFromBook, ContactsWithoutService, ContactsFromStalledBook)
+// A card's own text is read as libebook reads it, or left to libebook.
+class ContactCardText : public QObject
+{
+    Q_OBJECT
+private slots:
+    void readAsLibebookDoes_data()
+    {
+        QTest::addColumn<QByteArray>("lines");
+        QTest::addColumn<bool>("readDirectly");
+        QTest::newRow("escapes, numbers, empty SIP")
+            << QByteArray("FN:Smith\\, John\\; Jr\\\\\r\nTEL;X-EVOLUTION-E164=9165551234,\"+7\";TYPE=CELL:+7 (916)\r\n"
+                          "TEL;TYPE=VOICE:+74950000001\r\nTEL;type=cell:+79160000002\r\nX-SIP:sip:j@sip.example.org\r\n"
+                          "X-SIP:\r\nNOTE;ENCODING=b:AAAA\r\nUID:u1\r\n") << true;
+        QTest::newRow("folded, lower case, no mobile")
+            << QByteArray("fn:Анна Каре\r\n нина\r\ntel:+79160000001\r\nuid:u2\r\n") << true;
+        QTest::newRow("mobile among other types") << QByteArray("TEL;TYPE=CELL,VOICE:+79160000001\r\n") << false;
+        QTest::newRow("quoted-printable") << QByteArray("FN;ENCODING=QUOTED-PRINTABLE:=D0=90\r\n") << false;
+        QTest::newRow("bare type") << QByteArray("TEL;CELL:+79160000001\r\n") << false;
+        QTest::newRow("group") << QByteArray("item1.TEL:+79160000001\r\n") << false;
+        QTest::newRow("name in parts") << QByteArray("FN:Anna;Karenina\r\n") << false;
+    }
+    void readAsLibebookDoes()
+    {
+        QFETCH(QByteArray, lines);
+        QFETCH(bool, readDirectly);
+        const QByteArray card = "BEGIN:VCARD\r\nVERSION:3.0\r\n" + lines + "END:VCARD\r\n";
+        ContactEntry direct;
+        QCOMPARE(entryFromVCard(card, direct), readDirectly);
+        EContact *contact = e_contact_new_from_vcard(card);
+        const ContactEntry parsed = entryFromContact(contact);
+        g_object_unref(contact);
+        if (readDirectly)
+            QCOMPARE(summary({direct}), summary({parsed}));
+    }
+};
+
+ZELVIT_TEST_MAIN(ContactsFromBook, ContactsWithoutService, ContactsFromStalledBook, ContactCardText)
 #include "tst_contacts.moc"
