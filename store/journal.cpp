@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <utility>
 
 namespace {
 
@@ -76,10 +77,10 @@ bool isCall(const Record &r)
     return !r.number.isEmpty() || (r.start.date.isValid() && r.start.time.isValid());
 }
 
-// Reads the calls from the start of bytes, handing each to visit with where it
-// starts, and returns where the last of them ends: reading stops at a record
-// that cannot be read or is no call.
-qint64 readRecords(QByteArray &bytes, const std::function<void(const Record &, qint64)> &visit)
+// Reads the calls from the start of bytes, handing each to visit, and returns
+// where the last of them ends: reading stops at a record that cannot be read
+// or is no call.
+qint64 readRecords(QByteArray &bytes, const std::function<void(const Record &)> &visit)
 {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -94,10 +95,9 @@ qint64 readRecords(QByteArray &bytes, const std::function<void(const Record &, q
             >> r.finish.time >> r.finish.spec >> r.incoming;
         if (in.status() != QDataStream::Ok || !isCall(r))
             break;
-        const qint64 start = end;
         end = buffer.pos();
         if (visit)
-            visit(r, start);
+            visit(r);
     }
     return end;
 }
@@ -166,7 +166,7 @@ bool Journal::addBinaryCall(Call *call)
         file.seek(0);
         QByteArray bytes = file.readAll();
         int calls = 0;
-        end = readRecords(bytes, [&calls](const Record &, qint64) { ++calls; });
+        end = readRecords(bytes, [&calls](const Record &) { ++calls; });
         if (!isTornTail(bytes.mid(int(end)))) {
             file.close();
             return restartAfterDamage(bytes, end, calls, record);
@@ -258,9 +258,6 @@ bool Journal::writeFinish(const Appended &appended, const QDateTime &finish)
     }
     if (appended.offset + appended.record.size() == completeSize)
         lastRecord.replace(at, stamp.size(), stamp);
-    // A listed record changed: the next listing reads the file again.
-    if (appended.offset < listedSize)
-        forgetListing();
     return true;
 }
 
@@ -268,24 +265,18 @@ const QVector<JournalEntry> &Journal::calls()
 {
     qDebug() << "getCalls";
     QFile file(journalFile);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    if (!file.isOpen())
         qDebug() << "cannot read journalFile;";
-        forgetListing();
-        return listed;
-    }
-    // A file that still holds the last listed record where it was has only
-    // grown since: only what follows it is read.
-    const bool grown = listedSize >= 0 && file.size() >= listedSize
-            && file.seek(listedSize - listedLast.size()) && file.read(listedLast.size()) == listedLast;
-    if (!grown)
-        forgetListing();
-    file.seek(listedSize);
-    QByteArray bytes = file.readAll();
     file.close();
-
-    qint64 lastStart = 0;
-    const qint64 end = readRecords(bytes, [this, &lastStart](const Record &r, qint64 start) {
-        lastStart = start;
+    // A file that still begins with the bytes listed last has only grown
+    // since: only what follows them is read.
+    if (!bytes.startsWith(listedBytes)) {
+        listed.clear();
+        listedBytes.clear();
+    }
+    QByteArray added = bytes.mid(listedBytes.size());
+    const qint64 end = readRecords(added, [this](const Record &r) {
         QDate date = r.start.date;
         QTime time = r.start.time;
         if (r.start.spec == StoredTime::utcSpec) {
@@ -297,12 +288,10 @@ const QVector<JournalEntry> &Journal::calls()
         listed.append({r.abonent, r.number, r.start, r.finish, shownStart,
                        r.abonent + QStringLiteral(" (") + r.number + QStringLiteral("),  ") + shownStart});
     });
-    if (end < bytes.size())
+    if (end < added.size())
         qDebug() << "getCalls: what follows the last readable call is skipped";
-    if (end > 0) {
-        listedLast = bytes.mid(int(lastStart), int(end - lastStart));
-        listedSize += end;
-    }
+    bytes.truncate(listedBytes.size() + int(end));
+    listedBytes = std::move(bytes);
     return listed;
 }
 
@@ -310,13 +299,6 @@ QVector<JournalEntry> Journal::getCalls()
 {
     const QVector<JournalEntry> &oldestFirst = calls();
     return QVector<JournalEntry>(oldestFirst.rbegin(), oldestFirst.rend());
-}
-
-void Journal::forgetListing()
-{
-    listed.clear();
-    listedSize = 0;
-    listedLast.clear();
 }
 
 QStringList Journal::getCallsAsStrList()

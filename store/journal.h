@@ -36,7 +36,8 @@ public:
     // that record where it was written.
     bool writeFinish(const Appended &appended, const QDateTime &finish);
 
-    // The calls, oldest first; a listing after the last one only reads what was appended since.
+    // The calls, oldest first. Of a file that only grew since the last listing,
+    // only what was appended is read.
     const QVector<JournalEntry> &calls();
     // The calls, newest first.
     QVector<JournalEntry> getCalls();
@@ -50,7 +51,6 @@ private:
     // journal and goes on in a new journal with the readable records, then record.
     bool restartAfterDamage(const QByteArray &bytes, qint64 readable, int calls, const QByteArray &record);
     void remember(qint64 size, const QByteArray &record);
-    void forgetListing();
 
     QString journalFile;
     // The size the file had after the last write, all of it whole records,
@@ -58,11 +58,9 @@ private:
     // is as this journal left it.
     qint64 completeSize = -1;
     QByteArray lastRecord;
-    // The last listing, the file size it read up to and the bytes of its last
-    // record.
+    // The last listing and the bytes of the file it was read from.
     QVector<JournalEntry> listed;
-    qint64 listedSize = 0;
-    QByteArray listedLast;
+    QByteArray listedBytes;
 };
 
 #endif
