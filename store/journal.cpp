@@ -14,7 +14,6 @@
 
 #include <algorithm>
 #include <functional>
-#include <utility>
 
 namespace {
 
@@ -264,11 +263,15 @@ bool Journal::writeFinish(const Appended &appended, const QDateTime &finish)
 const QVector<JournalEntry> &Journal::calls()
 {
     qDebug() << "getCalls";
+    // Mapped, not read: a copy of the whole file would cost more than the
+    // comparison, at every opening of the page.
     QFile file(journalFile);
-    QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    if (!file.isOpen())
+    const bool opened = file.open(QIODevice::ReadOnly);
+    if (!opened)
         qDebug() << "cannot read journalFile;";
-    file.close();
+    const uchar *mapped = opened && file.size() > 0 ? file.map(0, file.size()) : nullptr;
+    const QByteArray bytes = mapped ? QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), int(file.size()))
+                                    : opened ? file.readAll() : QByteArray();
     // A file that still begins with the bytes listed last has only grown
     // since: only what follows them is read.
     if (!bytes.startsWith(listedBytes)) {
@@ -290,8 +293,7 @@ const QVector<JournalEntry> &Journal::calls()
     });
     if (end < added.size())
         qDebug() << "getCalls: what follows the last readable call is skipped";
-    bytes.truncate(listedBytes.size() + int(end));
-    listedBytes = std::move(bytes);
+    listedBytes.append(added.constData(), int(end));
     return listed;
 }
 
