@@ -87,7 +87,6 @@ struct ContactsManager::Private
     {
         disconnect();
         g_clear_object(&registry);
-        contactMap.clear();
         g_main_context_unref(context);
     }
 
@@ -109,7 +108,6 @@ struct ContactsManager::Private
                              GVariant *parameters, gpointer self);
     static void onBackendDied(EClient *, gpointer self);
 
-
     // The client's signals and the view's changes arrive here, and only a load
     // dispatches them: the window's event loop never applies them half-way.
     GMainContext *const context;
@@ -126,7 +124,7 @@ struct ContactsManager::Private
     QMap<QString, ContactEntry> contactMap;
     // What readers see: contactMap's entries, or the earlier ones while the book is empty.
     QList<ContactEntry> entries;
-    quint64 revision = 0;
+    quint64 revision = 0; // of entries
 };
 
 // Connects if needed, follows the book and reads all of it.
