@@ -44,6 +44,19 @@ uint bookServicePid()
     return pid.isValid() ? pid.value() : 0;
 }
 
+// Whether every thread of a process has stopped: until then one may still answer.
+bool stopped(uint pid)
+{
+    const QDir tasks(QString("/proc/%1/task").arg(pid));
+    for (const QString &task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile stat(tasks.filePath(task + "/stat"));
+        const QByteArray text = stat.open(QIODevice::ReadOnly) ? stat.readAll() : QByteArray();
+        if (text.mid(text.lastIndexOf(')') + 2, 1) != "T")
+            return false;
+    }
+    return true;
+}
+
 // Changes the book as another program would, or kills its service and reseeds.
 bool change(const QString &what, const QString &uid)
 {
@@ -165,6 +178,7 @@ private slots:
         manager.setLoadTimeLimit(std::chrono::seconds(2));
         QVERIFY(manager.loadContacts());
         QVERIFY(!::kill(pid, SIGSTOP));
+        QVERIFY(QTest::qWaitFor([pid] { return stopped(pid); }, 5000));
         QVERIFY(!manager.loadContacts());
         QCOMPARE(manager.contacts().size(), 1);
     }
