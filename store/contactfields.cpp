@@ -38,9 +38,14 @@ struct Attribute
     QByteArray value;
 };
 
-bool isEntryField(const QByteArray &name)
+// The name in capitals when it is one of the fields ContactEntry reads, else empty.
+QByteArray entryField(const char *name, int length)
 {
-    return name == "FN" || name == "UID" || name == "TEL" || name == "X-SIP";
+    for (const char *field : {"FN", "UID", "TEL", "X-SIP"}) {
+        if (int(qstrlen(field)) == length && qstrnicmp(name, field, uint(length)) == 0)
+            return field;
+    }
+    return QByteArray();
 }
 
 // Splits "NAME[;PARAMS]:VALUE" at the first colon outside a quoted parameter value.
@@ -84,12 +89,14 @@ bool attributes(const char *vcard, QVector<Attribute> &out)
         const char *nameEnd = start;
         while (*nameEnd && *nameEnd != ';' && *nameEnd != ':' && *nameEnd != '\r' && *nameEnd != '\n')
             ++nameEnd;
-        QByteArray name = QByteArray(start, int(nameEnd - start)).toUpper();
-        const int dot = name.lastIndexOf('.');
-        if (dot >= 0 && isEntryField(name.mid(dot + 1)))
-            return false;
-        if (!isEntryField(name))
+        const char *base = nameEnd;
+        while (base > start && base[-1] != '.')
+            --base;
+        const QByteArray name = entryField(base, int(nameEnd - base));
+        if (name.isEmpty())
             continue;
+        if (base > start)
+            return false;
         const char *end = start;
         while (*end && *end != '\r' && *end != '\n')
             ++end;
