@@ -189,27 +189,19 @@ bool entryFromVCard(const char *vcard, ContactEntry &entry)
     bool named = false, identified = false, mobile = false;
     for (const Attribute &attribute : qAsConst(all)) {
         QList<QByteArray> typeList;
-        if (!types(attribute.params, typeList))
-            return false;
         QString value;
-        const bool single = unescape(attribute.value, value);
+        if (!types(attribute.params, typeList) || !unescape(attribute.value, value))
+            return false;
+        // Of a name or UID given twice, libebook reads the first.
         if (attribute.name == "FN" && !named) {
             named = true;
-            if (!single)
-                return false;
             entry.name = value;
         } else if (attribute.name == "UID" && !identified) {
             identified = true;
-            if (!single)
-                return false;
             entry.uid = value;
-        } else if (attribute.name == "TEL" || attribute.name == "X-SIP") {
-            if (!single)
-                return false;
-            if (attribute.name == "X-SIP") {
-                entry.sip << value;
-                continue;
-            }
+        } else if (attribute.name == "X-SIP") {
+            entry.sip << value;
+        } else if (attribute.name == "TEL") {
             entry.tel << value;
             // The mobile number is the first one of the type CELL alone; a
             // number of that type among others is libebook's to judge.

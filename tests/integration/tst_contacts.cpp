@@ -197,8 +197,8 @@ private slots:
             << QByteArray("FN:Smith\\, John\\; Jr\\\\\r\nTEL;X-EVOLUTION-E164=9165551234,\"+7\";TYPE=CELL:+7 (916)\r\n"
                           "TEL;TYPE=VOICE:+74950000001\r\nTEL;type=cell:+79160000002\r\nX-SIP:sip:j@sip.example.org\r\n"
                           "X-SIP:\r\nNOTE;ENCODING=b:AAAA\r\nUID:u1\r\n") << true;
-        QTest::newRow("folded, lower case, no mobile")
-            << QByteArray("fn:Анна Каре\r\n нина\r\ntel:+79160000001\r\nuid:u2\r\n") << true;
+        QTest::newRow("folded, lower case, no mobile, a second name")
+            << QByteArray("fn:Анна Каре\r\n нина\r\ntel:+79160000001\r\nuid:u2\r\nFN:Anna\r\n") << true;
         QTest::newRow("mobile among other types") << QByteArray("TEL;TYPE=CELL,VOICE:+79160000001\r\n") << false;
         QTest::newRow("quoted-printable") << QByteArray("FN;ENCODING=QUOTED-PRINTABLE:=D0=90\r\n") << false;
         QTest::newRow("bare type") << QByteArray("TEL;CELL:+79160000001\r\n") << false;
