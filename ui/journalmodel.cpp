@@ -20,7 +20,7 @@ QVariant JournalModel::data(const QModelIndex &index, int role) const
         return QVariant();
     const JournalEntry &call = calls.at(calls.size() - 1 - index.row());
     if (role == Qt::DisplayRole)
-        return call.line;
+        return call.line();
     if (role == ListRole::call)
         return QVariant::fromValue(call);
     return QVariant();

@@ -46,7 +46,7 @@ void MainWindow::on_journalListWidget_doubleClicked(const QModelIndex &)
     // The start stands three blanks after its colon, as it always has.
     QString details = tr("Contact name") + QStringLiteral(": ") + name + QLatin1Char('\n') + tr("number")
             + QStringLiteral(": ") + call.number + QLatin1Char('\n') + tr("time") + QStringLiteral(":   ")
-            + call.shownStart;
+            + call.shownStart();
     if (const qint64 seconds = call.durationSecs()) {
         details += QLatin1Char('\n') + tr("Duration") + QStringLiteral(": ") + QString::number(seconds / 60)
                 + QLatin1Char(':') + QStringLiteral("%1").arg(seconds % 60, 2, 10, QLatin1Char('0'));
