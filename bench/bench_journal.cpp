@@ -1,4 +1,4 @@
-// Listing a journal of 100,000 records: getCallsAsStrList().
+// Listing a journal of 100,000 records: getCallsAsStrList() of a new Journal.
 #include "bench/benchfigure.h"
 #include "store/call.h"
 #include "store/journal.h"
@@ -28,7 +28,8 @@ int main(int argc, char **argv)
     }
 
     int listed = 0;
-    bench::report("Journal listing, 100,000 records",
-                  bench::timeRuns([&] { listed = journal.getCallsAsStrList().size(); }), 0);
+    // A journal object of its own per run: a later listing reads only what was appended.
+    bench::report("Journal listing, 100,000 records, first read (ms)",
+                  bench::timeRuns([&] { listed = Journal().getCallsAsStrList().size(); }), 0);
     return listed == records ? 0 : 1;
 }

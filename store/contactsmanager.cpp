@@ -1,6 +1,7 @@
 // GLib declares members named "signals": its headers must come before Qt's.
 #include <libebook/libebook.h>
 
+#include "store/contactfields.h"
 #include "store/contactsmanager.h"
 #include "store/loaddeadline.h"
 
@@ -11,44 +12,27 @@ Q_LOGGING_CATEGORY(lcContacts, "zelvit.contacts")
 
 namespace {
 
-QString text(EContact *contact, EContactField field)
-{
-    return QString::fromUtf8(static_cast<const char *>(e_contact_get_const(contact, field)));
-}
-
-QStringList takeTextList(gpointer value)
-{
-    auto *list = static_cast<GList *>(value);
-    QStringList texts;
-    for (GList *item = list; item; item = item->next)
-        texts << QString::fromUtf8(static_cast<const char *>(item->data));
-    g_list_free_full(list, g_free);
-    return texts;
-}
-
-EContactField telField()
-{
-    static const EContactField field = e_contact_field_id_from_vcard("TEL");
-    return field;
-}
-
+// The fields the pages read; from the card's own text where that can be read
+// exactly, as a contact not yet parsed hands it back unchanged.
 ContactEntry entryFor(EContact *contact)
 {
-    ContactEntry entry;
-    entry.uid = text(contact, E_CONTACT_UID);
-    entry.name = text(contact, E_CONTACT_FULL_NAME);
-    entry.mobile = text(contact, E_CONTACT_PHONE_MOBILE);
-    entry.tel = takeTextList(e_contact_get(contact, telField()));
-    entry.sip = takeTextList(e_contact_get(contact, E_CONTACT_SIP));
-    return entry;
+    if (!e_vcard_is_parsed(E_VCARD(contact))) {
+        gchar *vcard = e_vcard_to_string(E_VCARD(contact), EVC_FORMAT_VCARD_30);
+        ContactEntry entry;
+        const bool read = entryFromVCard(vcard, entry);
+        g_free(vcard);
+        if (read)
+            return entry;
+    }
+    return entryFromContact(contact);
 }
 
 void traceContact(EContact *contact, const ContactEntry &entry)
 {
     if (!lcContacts().isDebugEnabled())
         return;
-    const QString nick = text(contact, E_CONTACT_NICKNAME);
-    const QString note = text(contact, E_CONTACT_NOTE);
+    const QString nick = QString::fromUtf8(static_cast<const char *>(e_contact_get_const(contact, E_CONTACT_NICKNAME)));
+    const QString note = QString::fromUtf8(static_cast<const char *>(e_contact_get_const(contact, E_CONTACT_NOTE)));
     qCDebug(lcContacts).noquote() << entry.name + '\t' + entry.mobile + '\t' + nick + '\t'
                                          + note + '\t' + entry.uid;
     for (const QString &sip : entry.sip)
@@ -56,6 +40,8 @@ void traceContact(EContact *contact, const ContactEntry &entry)
     for (const QString &tel : entry.tel)
         qCDebug(lcContacts).noquote() << "\ttel:" << tel;
 }
+
+const char *const viewInterface = "org.gnome.evolution.dataserver.AddressBookView";
 
 // The query every contact matches; an empty text when it cannot be built.
 QByteArray everyoneQuery()
@@ -101,7 +87,6 @@ struct ContactsManager::Private
     {
         disconnect();
         g_clear_object(&registry);
-        releaseAll();
         g_main_context_unref(context);
     }
 
@@ -109,23 +94,19 @@ struct ContactsManager::Private
     bool openBook(GCancellable *cancellable);
     void follow(const char *sexp, GCancellable *cancellable);
     void stopFollowing();
+    // A method of the view's object on its backend; false with error set when it failed.
+    bool callView(const char *method, GVariant *parameters, GCancellable *cancellable, GError **error,
+                  const char *interface = viewInterface);
     bool readAll(const char *sexp, GCancellable *cancellable);
     bool catchUp(GCancellable *cancellable);
     void deliverPending();
     void disconnect();
-    void hold(gpointer data, bool addReference);
-    void releaseAll();
+    void hold(gpointer data);
     void publish();
 
     static void onViewSignal(GDBusConnection *, const gchar *, const gchar *, const gchar *, const gchar *signal,
                              GVariant *parameters, gpointer self);
     static void onBackendDied(EClient *, gpointer self);
-
-    struct Held
-    {
-        EContact *contact;
-        ContactEntry entry;
-    };
 
     // The client's signals and the view's changes arrive here, and only a load
     // dispatches them: the window's event loop never applies them half-way.
@@ -138,10 +119,12 @@ struct ContactsManager::Private
     guint viewSubscription = 0;
     bool lost = false;    // the view or its backend failed: the next load reads everything
     bool changed = false; // the view changed contactMap since entries were built
-    // Mirrors the book and owns one reference to each contact.
-    QMap<QString, Held> contactMap;
+    // Mirrors the book. Only the fields read are kept: a parsed contact object
+    // costs several times the memory.
+    QMap<QString, ContactEntry> contactMap;
     // What readers see: contactMap's entries, or the earlier ones while the book is empty.
     QList<ContactEntry> entries;
+    quint64 revision = 0; // of entries
 };
 
 // Connects if needed, follows the book and reads all of it.
@@ -199,6 +182,9 @@ bool ContactsManager::Private::openBook(GCancellable *cancellable)
 // window's event loop would apply them at any time and in no fixed order with
 // a load; its D-Bus signals are taken here instead, in the context that loads
 // drive, so that a round trip to the backend orders them before the load.
+// The view is set up through its D-Bus methods, as libebook's own calls for
+// them take no cancellable: a backend that stalls after answering would hold
+// the load for the D-Bus default time-out of each.
 void ContactsManager::Private::follow(const char *sexp, GCancellable *cancellable)
 {
     GError *error = nullptr;
@@ -207,31 +193,36 @@ void ContactsManager::Private::follow(const char *sexp, GCancellable *cancellabl
         viewBus = G_DBUS_CONNECTION(g_object_ref(e_book_client_view_get_connection(view)));
         g_main_context_push_thread_default(context);
         viewSubscription = g_dbus_connection_signal_subscribe(
-            viewBus, nullptr, "org.gnome.evolution.dataserver.AddressBookView", nullptr,
-            e_book_client_view_get_object_path(view), nullptr, G_DBUS_SIGNAL_FLAGS_NONE, onViewSignal, this,
-            nullptr);
+            viewBus, nullptr, viewInterface, nullptr, e_book_client_view_get_object_path(view), nullptr,
+            G_DBUS_SIGNAL_FLAGS_NONE, onViewSignal, this, nullptr);
         g_main_context_pop_thread_default(context);
-        GSList *fields = nullptr;
-        for (EContactField field : {E_CONTACT_UID, E_CONTACT_FULL_NAME, E_CONTACT_PHONE_MOBILE, telField(),
-                                    E_CONTACT_SIP})
-            fields = g_slist_prepend(fields, const_cast<char *>(e_contact_field_name(field)));
-        e_book_client_view_set_fields_of_interest(view, fields, &error);
-        g_slist_free(fields);
-        ok = !error;
-    }
-    if (ok) {
-        e_book_client_view_set_flags(view, E_BOOK_CLIENT_VIEW_FLAGS_NONE, &error);
-        ok = !error;
-    }
-    if (ok) {
-        e_book_client_view_start(view, &error);
-        ok = !error;
+        GVariantBuilder fields;
+        g_variant_builder_init(&fields, G_VARIANT_TYPE("as"));
+        for (const char *name : entryFieldNames())
+            g_variant_builder_add(&fields, "s", name);
+        ok = callView("SetFieldsOfInterest", g_variant_new("(as)", &fields), cancellable, &error)
+                && callView("SetFlags", g_variant_new("(u)", guint(E_BOOK_CLIENT_VIEW_FLAGS_NONE)), cancellable,
+                            &error)
+                && callView("Start", nullptr, cancellable, &error);
     }
     if (ok)
         return;
     qCDebug(lcContacts) << "couldn't follow the address book" << (error ? error->message : "");
     g_clear_error(&error);
     stopFollowing();
+}
+
+bool ContactsManager::Private::callView(const char *method, GVariant *parameters, GCancellable *cancellable,
+                                        GError **error, const char *interface)
+{
+    gchar *backend = e_client_dup_bus_name(E_CLIENT(client));
+    GVariant *reply = g_dbus_connection_call_sync(viewBus, backend, e_book_client_view_get_object_path(view),
+                                                  interface, method, parameters, nullptr,
+                                                  G_DBUS_CALL_FLAGS_NO_AUTO_START, -1, cancellable, error);
+    g_free(backend);
+    if (reply)
+        g_variant_unref(reply);
+    return reply;
 }
 
 void ContactsManager::Private::stopFollowing()
@@ -253,9 +244,9 @@ bool ContactsManager::Private::readAll(const char *sexp, GCancellable *cancellab
         return false;
     }
     qCDebug(lcContacts).noquote() << "name\tphone\tnick\tnotes\tsipId";
-    releaseAll();
+    contactMap.clear();
     for (GSList *item = results; item; item = item->next)
-        hold(item->data, false);
+        hold(item->data);
     g_slist_free(results);
     return true;
 }
@@ -264,16 +255,8 @@ bool ContactsManager::Private::readAll(const char *sexp, GCancellable *cancellab
 bool ContactsManager::Private::catchUp(GCancellable *cancellable)
 {
     // The backend answers this only after every change it sent before.
-    gchar *backend = e_client_dup_bus_name(E_CLIENT(client));
     GError *error = nullptr;
-    GVariant *reply = g_dbus_connection_call_sync(
-        viewBus, backend, e_book_client_view_get_object_path(view),
-        "org.freedesktop.DBus.Peer", "Ping", nullptr, nullptr, G_DBUS_CALL_FLAGS_NO_AUTO_START, -1,
-        cancellable, &error);
-    g_free(backend);
-    if (reply) {
-        g_variant_unref(reply);
-    } else {
+    if (!callView("Ping", nullptr, cancellable, &error, "org.freedesktop.DBus.Peer")) {
         qCDebug(lcContacts) << "address book view lost" << error->message;
         g_clear_error(&error);
         lost = true;
@@ -303,28 +286,19 @@ void ContactsManager::Private::disconnect()
     lost = false;
 }
 
-// Keeps one contact under its UID; a later contact with the same UID replaces
-// the earlier one. Takes over the caller's reference unless asked to add one.
-void ContactsManager::Private::hold(gpointer data, bool addReference)
+// Keeps the fields of one contact under its UID; a later contact with the same
+// UID replaces the earlier one. Takes over the caller's reference.
+void ContactsManager::Private::hold(gpointer data)
 {
     if (!E_IS_CONTACT(data)) {
         g_warning("%s: assertion '%s' failed", G_STRFUNC, "E_IS_CONTACT(data)");
         return;
     }
-    auto *contact = E_CONTACT(addReference ? g_object_ref(data) : data);
-    Held held{contact, entryFor(contact)};
-    traceContact(contact, held.entry);
-    auto existing = contactMap.find(held.entry.uid);
-    if (existing != contactMap.end())
-        g_object_unref(existing->contact);
-    contactMap.insert(held.entry.uid, held);
-}
-
-void ContactsManager::Private::releaseAll()
-{
-    for (const Held &held : qAsConst(contactMap))
-        g_object_unref(held.contact);
-    contactMap.clear();
+    auto *contact = E_CONTACT(data);
+    const ContactEntry entry = entryFor(contact);
+    traceContact(contact, entry);
+    contactMap.insert(entry.uid, entry);
+    g_object_unref(contact);
 }
 
 void ContactsManager::Private::publish()
@@ -334,10 +308,11 @@ void ContactsManager::Private::publish()
         qCDebug(lcContacts) << "no matches";
         return;
     }
+    ++revision;
     entries.clear();
     entries.reserve(contactMap.size());
-    for (const Held &held : qAsConst(contactMap))
-        entries << held.entry;
+    for (const ContactEntry &entry : qAsConst(contactMap))
+        entries << entry;
 }
 
 // A view reports added and modified contacts as vCards, each followed by its
@@ -355,16 +330,11 @@ void ContactsManager::Private::onViewSignal(GDBusConnection *, const gchar *, co
     g_variant_get(parameters, "(^a&s)", &values);
     for (const gchar **value = values; *value; ++value) {
         if (removed) {
-            auto held = d->contactMap.find(QString::fromUtf8(*value));
-            if (held != d->contactMap.end()) {
-                g_object_unref(held->contact);
-                d->contactMap.erase(held);
-            }
+            d->contactMap.remove(QString::fromUtf8(*value));
         } else if (g_str_has_prefix(*value, "BEGIN:VCARD")) {
             const gchar *vcard = *value;
             const bool uidFollows = value[1] && !g_str_has_prefix(value[1], "BEGIN:VCARD");
-            d->hold(uidFollows ? e_contact_new_from_vcard_with_uid(vcard, *++value) : e_contact_new_from_vcard(vcard),
-                    false);
+            d->hold(uidFollows ? e_contact_new_from_vcard_with_uid(vcard, *++value) : e_contact_new_from_vcard(vcard));
         }
     }
     g_free(values);
@@ -387,6 +357,11 @@ ContactsManager::~ContactsManager() = default;
 const QList<ContactEntry> &ContactsManager::contacts() const
 {
     return d->entries;
+}
+
+quint64 ContactsManager::revision() const
+{
+    return d->revision;
 }
 
 void ContactsManager::setLoadTimeLimit(std::chrono::milliseconds limit)

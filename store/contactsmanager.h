@@ -24,6 +24,9 @@ public:
 
     // The contacts of the last successful load, in ascending UID order.
     const QList<ContactEntry> &contacts() const;
+    // Changes whenever contacts() does: readers that keep what they built from
+    // the contacts rebuild only then.
+    quint64 revision() const;
 
     void setLoadTimeLimit(std::chrono::milliseconds limit);
 

@@ -19,7 +19,6 @@ namespace {
 
 // The journal keeps the layout written on the handset by Qt 4: a date-time is
 // a 32-bit Julian day, 32-bit milliseconds and one time-spec byte (StoredTime).
-// Only a UTC time needs converting for display.
 constexpr QDataStream::Version journalStreamVersion = QDataStream::Qt_4_7;
 // What follows a record's two strings: start, finish (9 bytes each) and the direction byte.
 constexpr int recordTailSize = 2 * 9 + 1;
@@ -27,38 +26,6 @@ constexpr int recordTailSize = 2 * 9 + 1;
 // line edit takes 32767 characters. A longer count is damage, not a torn record.
 constexpr quint32 longestString = 2 * 32767;
 constexpr quint32 nullString = 0xFFFFFFFF;
-
-// "yyyy.MM.dd hh:mm", built by hand: listing formats every record of the file.
-// A record without a valid start lists none.
-QString formatStart(const QDate &date, const QTime &time)
-{
-    if (!date.isValid() || !time.isValid())
-        return QString();
-    // A damaged record may carry any day: years beyond four digits are spelled out whole.
-    if (date.year() < 1 || date.year() > 9999) {
-        return QLocale::c().toString(date, QStringLiteral("yyyy.MM.dd")) + QLatin1Char(' ')
-                + QLocale::c().toString(time, QStringLiteral("hh:mm"));
-    }
-    QString text(16, QLatin1Char('0'));
-    QChar *c = text.data();
-    const auto put = [&c](int value, int digits) {
-        for (int i = digits - 1; i >= 0; --i) {
-            c[i] = QLatin1Char(char('0' + value % 10));
-            value /= 10;
-        }
-        c += digits;
-    };
-    put(date.year(), 4);
-    *c++ = QLatin1Char('.');
-    put(date.month(), 2);
-    *c++ = QLatin1Char('.');
-    put(date.day(), 2);
-    *c++ = QLatin1Char(' ');
-    put(time.hour(), 2);
-    *c++ = QLatin1Char(':');
-    put(time.minute(), 2);
-    return text;
-}
 
 struct Record
 {
@@ -260,40 +227,44 @@ bool Journal::writeFinish(const Appended &appended, const QDateTime &finish)
     return true;
 }
 
-QVector<JournalEntry> Journal::getCalls()
+const QVector<JournalEntry> &Journal::calls()
 {
     qDebug() << "getCalls";
+    // Mapped, not read: a copy of the whole file would cost more than the
+    // comparison, at every opening of the page.
     QFile file(journalFile);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const bool opened = file.open(QIODevice::ReadOnly);
+    if (!opened)
         qDebug() << "cannot read journalFile;";
-        return QVector<JournalEntry>();
+    const uchar *mapped = opened && file.size() > 0 ? file.map(0, file.size()) : nullptr;
+    const QByteArray bytes = mapped ? QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), int(file.size()))
+                                    : opened ? file.readAll() : QByteArray();
+    // A file that still begins with the bytes listed last has only grown
+    // since: only what follows them is read.
+    if (!bytes.startsWith(listedBytes)) {
+        listed.clear();
+        listedBytes.clear();
     }
-    QByteArray bytes = file.readAll();
-    file.close();
-
-    QVector<JournalEntry> calls;
-    const qint64 end = readRecords(bytes, [&calls](const Record &r) {
-        QDate date = r.start.date;
-        QTime time = r.start.time;
-        if (r.start.spec == StoredTime::utcSpec) {
-            const QDateTime local = r.start.toDateTime().toLocalTime();
-            date = local.date();
-            time = local.time();
-        }
-        const QString shownStart = formatStart(date, time);
-        calls.append({r.abonent, r.number, r.start, r.finish, shownStart,
-                      r.abonent + QStringLiteral(" (") + r.number + QStringLiteral("),  ") + shownStart});
+    QByteArray added = bytes.mid(listedBytes.size());
+    const qint64 end = readRecords(added, [this](const Record &r) {
+        listed.append({r.abonent, r.number, r.start, r.finish});
     });
-    if (end < bytes.size())
+    if (end < added.size())
         qDebug() << "getCalls: what follows the last readable call is skipped";
-    std::reverse(calls.begin(), calls.end());
-    return calls;
+    listedBytes.append(added.constData(), int(end));
+    return listed;
+}
+
+QVector<JournalEntry> Journal::getCalls()
+{
+    const QVector<JournalEntry> &oldestFirst = calls();
+    return QVector<JournalEntry>(oldestFirst.rbegin(), oldestFirst.rend());
 }
 
 QStringList Journal::getCallsAsStrList()
 {
     QStringList lines;
     for (const JournalEntry &call : getCalls())
-        lines << call.line;
+        lines << call.line();
     return lines;
 }

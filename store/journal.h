@@ -36,6 +36,9 @@ public:
     // that record where it was written.
     bool writeFinish(const Appended &appended, const QDateTime &finish);
 
+    // The calls, oldest first. Of a file that only grew since the last listing,
+    // only what was appended is read.
+    const QVector<JournalEntry> &calls();
     // The calls, newest first.
     QVector<JournalEntry> getCalls();
     // Their display lines.
@@ -55,6 +58,9 @@ private:
     // is as this journal left it.
     qint64 completeSize = -1;
     QByteArray lastRecord;
+    // The last listing and the bytes of the file it was read from.
+    QVector<JournalEntry> listed;
+    QByteArray listedBytes;
 };
 
 #endif

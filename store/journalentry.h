@@ -9,7 +9,7 @@
 
 // A date-time as the journal file holds it: date, time and the Qt 4 time-spec
 // byte. Making a QDateTime of it costs a time-zone lookup, so listing keeps
-// the parts and only an entry that is looked at pays for it.
+// the parts and only an entry that is shown pays for it.
 struct StoredTime
 {
     // Qt 4's time-spec values: -1 local (unknown), 0 local standard time,
@@ -30,11 +30,13 @@ struct JournalEntry
     QString number;
     StoredTime start;
     StoredTime finish;
-    // The local start as "yyyy.MM.dd hh:mm"; empty for a record without a valid one.
-    QString shownStart;
-    // abonent + " (" + number + "),  " + shownStart
-    QString line;
 
+    // The texts are built when asked for: a listing of the whole journal
+    // would otherwise hold them all, most of them never shown.
+    // The local start as "yyyy.MM.dd hh:mm"; empty for a record without a valid one.
+    QString shownStart() const;
+    // How the journal page shows it: abonent + " (" + number + "),  " + shownStart().
+    QString line() const;
     // Whole seconds from start to finish; 0 when the call's end was not recorded.
     qint64 durationSecs() const;
 };

@@ -2,6 +2,8 @@
 # session bus, seeded by zelvit-seed-contacts.
 zelvit_add_test(tst_contacts SOURCES integration/tst_contacts.cpp ENV --eds
                 SET ZELVIT_TEST_CLASS=ContactsFromBook TIMEOUT 60)
+zelvit_add_test_run(tst_contacts_cards tst_contacts SET ZELVIT_TEST_CLASS=ContactCardText TIMEOUT 30)
+zelvit_add_test_run(tst_contacts_stalled tst_contacts ENV --eds SET ZELVIT_TEST_CLASS=ContactsFromStalledBook TIMEOUT 20)
 
 # The same reader with no reachable address book: no session bus at all, a bus
 # without the service, and services that never answer. Without a service the

@@ -3,22 +3,24 @@
 #include "ui_mainwindow.h"
 
 #include "store/journal.h"
+#include "ui/journalmodel.h"
 #include "ui/listroles.h"
 #include "util/utils.h"
 
-#include <QListWidgetItem>
+namespace {
+
+// The record of the first selected row; none (no number) without a selection.
+JournalEntry selectedCall(const QAbstractItemView *list)
+{
+    const QModelIndexList selected = list->selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? JournalEntry() : selected.first().data(ListRole::call).value<JournalEntry>();
+}
+
+} // namespace
 
 void MainWindow::fillJournalList()
 {
-    const QVector<JournalEntry> calls = journal->getCalls();
-    ui->journalListWidget->setUpdatesEnabled(false);
-    ui->journalListWidget->clear();
-    for (const JournalEntry &call : calls) {
-        auto *item = new QListWidgetItem(call.line);
-        item->setData(ListRole::call, QVariant::fromValue(call));
-        ui->journalListWidget->addItem(item);
-    }
-    ui->journalListWidget->setUpdatesEnabled(true);
+    journalLines->setCalls(journal->calls());
 }
 
 void MainWindow::on_journalButton_clicked()
@@ -37,15 +39,14 @@ void MainWindow::on_pushButton_2_clicked()
 
 void MainWindow::on_journalListWidget_doubleClicked(const QModelIndex &)
 {
-    const QList<QListWidgetItem *> selected = ui->journalListWidget->selectedItems();
-    if (selected.isEmpty())
+    if (!ui->journalListWidget->selectionModel()->hasSelection())
         return;
-    const JournalEntry call = selected.first()->data(ListRole::call).value<JournalEntry>();
+    const JournalEntry call = selectedCall(ui->journalListWidget);
     const QString name = call.abonent.isEmpty() ? tr("noname") : call.abonent;
     // The start stands three blanks after its colon, as it always has.
     QString details = tr("Contact name") + QStringLiteral(": ") + name + QLatin1Char('\n') + tr("number")
             + QStringLiteral(": ") + call.number + QLatin1Char('\n') + tr("time") + QStringLiteral(":   ")
-            + call.shownStart;
+            + call.shownStart();
     if (const qint64 seconds = call.durationSecs()) {
         details += QLatin1Char('\n') + tr("Duration") + QStringLiteral(": ") + QString::number(seconds / 60)
                 + QLatin1Char(':') + QStringLiteral("%1").arg(seconds % 60, 2, 10, QLatin1Char('0'));
@@ -55,9 +56,8 @@ void MainWindow::on_journalListWidget_doubleClicked(const QModelIndex &)
 
 void MainWindow::on_callFromJournalButton_clicked()
 {
-    const QList<QListWidgetItem *> selected = ui->journalListWidget->selectedItems();
-    if (selected.isEmpty())
+    if (!ui->journalListWidget->selectionModel()->hasSelection())
         return;
-    ui->telNumLineEdit->setText(selected.first()->data(ListRole::call).value<JournalEntry>().number);
+    ui->telNumLineEdit->setText(selectedCall(ui->journalListWidget).number);
     showPage(Page::Call);
 }

@@ -12,7 +12,9 @@
 #include "store/journal.h"
 #include "telephony/sharedaccountmanager.h"
 #include "telephony/sipaccount.h"
+#include "ui/contactlinesmodel.h"
 #include "ui/dragscrolling.h"
+#include "ui/journalmodel.h"
 #include "util/connectivitynews.h"
 
 #include <QDebug>
@@ -93,6 +95,10 @@ MainWindow::MainWindow(QWidget *parent, const OperatorEndpoints &endpoints)
     fillInfoText(ui);
     enableDragScrolling(this);
     ui->stackedWidget->setCurrentIndex(static_cast<int>(startPage));
+    contactLines = new ContactLinesModel(this);
+    ui->contactsListWidget->setModel(contactLines);
+    journalLines = new JournalModel(this);
+    ui->journalListWidget->setModel(journalLines);
 
     // Buttons whose slots do not follow the by-name pattern. The "on_" slots
     // that the same table lists are already connected by setupUi, and a

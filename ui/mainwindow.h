@@ -16,7 +16,9 @@ class MainWindow;
 }
 
 class QTranslator;
+class ContactLinesModel;
 class ContactsManager;
+class JournalModel;
 class SettingsManager;
 class NetworkManager;
 class SipAccount;
@@ -214,6 +216,8 @@ private:
     QString translationsPath;
     Page returnPage = Page::MainMenu;
     ContactsManager *contactsManager = nullptr;
+    ContactLinesModel *contactLines = nullptr;
+    JournalModel *journalLines = nullptr;
     SettingsManager *settingsManager = nullptr;
     NetworkManager *networkManager = nullptr;
     Journal *journal = nullptr;

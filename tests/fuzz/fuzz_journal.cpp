@@ -45,8 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (const JournalEntry &listed : journal.getCalls()) {
         // What a crash leaves in a file that grew unwritten is no call.
         Fuzz::check(!listed.number.isEmpty() || (listed.start.date.isValid() && listed.start.time.isValid()),
-                    "a listed call has a number or a valid start", listed.line);
-        before << listed.line;
+                    "a listed call has a number or a valid start", listed.line());
+        before << listed.line();
     }
     // A record has at least two string lengths, two dates and times, two time specs, a direction.
     Fuzz::check(before.size() <= file.size() / 27, "no more lines than records fit");
