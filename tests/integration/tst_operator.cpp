@@ -93,7 +93,6 @@ private slots:
         // Delimiters in a value neither add nor cut parameters.
         const QString odd = "1&MSISDN=9 #%41+";
         const QByteArray url = "1%26MSISDN%3D9%20%23%2541%2B", form = "1%26MSISDN%3D9%20%23%2541+";
-        row("balance", {"balance", {}, {}, {}, balance + "MSISDN=1000200030" + tail});
         row("balance, blank card", {"balance", {}, {}, "", balance + "REQUEST_ID=@&INCOGNITO=NO"});
         row("balance, delimiters", {"balance", {}, {}, odd, balance + "MSISDN=" + url + "&PIN=" + url
                                                            + "&REQUEST_ID=@&INCOGNITO=NO"});

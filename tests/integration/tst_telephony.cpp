@@ -11,8 +11,6 @@
 #include "util/connectivitynews.h"
 #include "util/icdhandler.h"
 
-#include <QDBusArgument>
-
 using namespace TelepathySim;
 
 namespace {
@@ -121,7 +119,7 @@ private slots:
             {"account", card + "@" ZELVIT_SIP_DOMAIN}, {"password", password}, {"discover-binding", true},
             {"discover-stun", true}, {"keepalive-interval", 3600u}, {"loose-routing", false}, {"port", 5060u},
             {"stun-port", 3478u}, {"stun-server", QString()}, {"transport", "auto"}};
-        const auto parameters = qdbus_cast<QVariantMap>(accountProperty(taken, "Parameters"));
+        const QVariantMap parameters = accountParameters(taken);
         QCOMPARE(parameters, expected);
         for (auto it = expected.cbegin(); it != expected.cend(); ++it)
             QCOMPARE(parameters.value(it.key()).userType(), it.value().userType());
@@ -187,13 +185,13 @@ private slots:
     {
         const auto accountOf = [](const QString &card) {
             for (const QString &path : accountPaths()) {
-                if (qdbus_cast<QVariantMap>(accountProperty(path, "Parameters")).value("account").toString().startsWith(card))
+                if (accountParameters(path).value("account").toString().startsWith(card))
                     return path;
             }
             return QString();
         };
         const auto passwordOf = [](const QString &path) {
-            return qdbus_cast<QVariantMap>(accountProperty(path, "Parameters")).value("password").toString();
+            return accountParameters(path).value("password").toString();
         };
         SipAccount sip(ZELVIT_SIP_DOMAIN);
         sip.setCard("5550008", "1234567890");

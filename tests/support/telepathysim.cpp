@@ -138,6 +138,11 @@ QVariant accountProperty(const QString &path, const QString &name)
         .value<QDBusVariant>().variant();
 }
 
+QVariantMap accountParameters(const QString &path)
+{
+    return qdbus_cast<QVariantMap>(accountProperty(path, "Parameters"));
+}
+
 QStringList logTexts()
 {
     QStringList texts;

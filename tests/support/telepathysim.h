@@ -32,6 +32,7 @@ QString createAccount(const QString &manager, const QString &protocol,
                       const QString &displayName, const QVariantMap &parameters);
 bool removeAccount(const QString &path);
 QVariant accountProperty(const QString &path, const QString &name);
+QVariantMap accountParameters(const QString &path);
 
 // Without their time stamps.
 QStringList logTexts();

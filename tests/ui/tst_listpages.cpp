@@ -53,7 +53,8 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("opened, SIP saved") << true << true << "" << telephoneLines + QStringList{andreySip};
-        QTest::newRow("name prefix, any case") << false << false << "an" << QStringList{annaMobile, annaHome, andrey, annaWork};
+        QTest::newRow("name prefix, any case")
+            << false << false << "an" << QStringList{annaMobile, annaHome, andrey, annaWork};
         QTest::newRow("number alone") << false << false << "+7916" << QStringList();
         QTest::newRow("cleared") << false << false << "x\b" << telephoneLines;
         QTest::newRow("SIP box unsaved, cleared") << false << true << "x\b" << telephoneLines;

@@ -183,7 +183,6 @@ private slots:
         QTest::newRow("local daylight") << "00258E3502932E0001" << "2026.07.15 12:00";
         QTest::newRow("UTC") << "00258E3502932E0002" << "2026.07.15 08:00";
         // A damaged record can hold any day and time: the line shows a date, or none.
-        QTest::newRow("five-digit year") << "005D2B400307E8D0FF" << "12005.05.04 14:07";
         QTest::newRow("time past midnight") << "00258EC4055D4A80FF" << "";
         QTest::newRow("null time") << "00258EC4FFFFFFFFFF" << "";
     }
@@ -357,29 +356,25 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("plan");
         const QString home = "homeNet homeNetTone ", tone = "tone:+78005550000p038642*";
-        QTest::newRow("tone at home") << home << "+79160000000" << tone + "79160000000*";
-        QTest::newRow("tone in national roaming") << "natRoum" << "79160000001" << "tone:+78005550000p018642*79160000001*";
+        QTest::newRow("tone in national roaming")
+            << "natRoum" << "79160000001" << "tone:+78005550000p018642*79160000001*";
         QTest::newRow("tone, foreign box") << home + "foreign" << "37250000000" << tone + "1037250000000*";
         QTest::newRow("tone, number as written") << home << "+7 (916) 555-12-34" << tone + "79165551234*";
         QTest::newRow("tone, 5 digits") << home << "12345" << "refused:IncorrectNumber";
         QTest::newRow("not a number") << "intRoum intRoumGprsEdgeWifi" << "7916x" << "refused:IncorrectNumber";
-        QTest::newRow("text abroad") << "intRoum intRoumSms" << "+79160000000" << "text:CB 79031234567 79160000000 8642";
-        QTest::newRow("web callback") << "homeNet homeNetGprsEdgeWifi foreign" << "+7916" << "web:+7916 abroad";
+        QTest::newRow("web callback, foreign box")
+            << "homeNet homeNetGprsEdgeWifi foreign" << "+7916" << "web:+7916 abroad";
         QTest::newRow("web, nothing typed") << "homeNet homeNetGprsEdgeWifi sip" << "" << "refused:EmptyNumber";
         QTest::newRow("home wins over SIP") << home + "sip" << "+79160000000" << tone + "79160000000*";
-        QTest::newRow("SIP number") << "sip" << " +79160000000 " << "sip:79160000000@D;client=phone";
         QTest::newRow("SIP number as written") << "sip" << "+7 916 555-12-35" << "sip:79165551235@D;client=phone";
         QTest::newRow("SIP user") << "sip" << "sip:79160000000" << "sip:sip:79160000000@D";
         QTest::newRow("SIP operator address") << "sip" << "sip:7916@D" << "sip:sip:7916@D";
         QTest::newRow("SIP, host ending in the domain") << "sip" << "sip:7916@xD" << "refused:SipAddressFormat";
-        QTest::newRow("home network, no method") << "homeNet" << "79160000000" << "refused:NoMethod";
         QTest::newRow("abroad, no method") << "intRoum" << "79160000000" << "refused:NoMethod";
         QTest::newRow("without web abroad") << "intRoum intRoumGprsEdgeWifi withoutWeb" << "79160000000"
                                             << "text:CB 79031234567 79160000000 8642";
-        QTest::newRow("balance, home tone") << home << "balance" << "tone:+78005550000p028642*";
-        QTest::newRow("balance, home, no tone: national") << "homeNet natRoum" << "balance" << "tone:+78005550000p028642*";
-        QTest::newRow("balance abroad by text") << "intRoum intRoumSms" << "balance" << "text:bal 8642";
-        QTest::newRow("balance, home web") << "homeNet homeNetGprsEdgeWifi" << "balance" << "web:";
+        QTest::newRow("balance, home, no tone: national")
+            << "homeNet natRoum" << "balance" << "tone:+78005550000p028642*";
         QTest::newRow("balance, abroad web") << "intRoum intRoumGprsEdgeWifi" << "balance" << "web:";
     }
 
