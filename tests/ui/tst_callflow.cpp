@@ -393,19 +393,14 @@ private slots:
         QTest::addColumn<QByteArray>("reply");
         QTest::addColumn<QString>("box");
         const QString failed = "The message could not be sent. ";
-        const QString unavailable = "The operator's service is not available. Try again later.";
         QTest::newRow("200") << QByteArray("Response_Code=200") << "The operator accepted the message.";
-        QTest::newRow("connection dropped") << QByteArray() << failed + unavailable;
-        QTest::newRow("500") << QByteArray("Response_Code=500")
-                             << failed + "The operator could not process the request. Check the number and try again.";
+        QTest::newRow("connection dropped")
+            << QByteArray() << failed + "The operator's service is not available. Try again later.";
         QTest::newRow("501") << QByteArray("Response_Code=501")
                              << failed + "The card number or PIN is wrong. Check them in Settings > "
                                          "Virtual card.";
-        QTest::newRow("502") << QByteArray("Response_Code=502") << failed + unavailable;
         QTest::newRow("503") << QByteArray("Response_Code=503")
                              << failed + "The card balance is too low. Top up the card and try again.";
-        QTest::newRow("505") << QByteArray("Response_Code=505")
-                             << failed + "This card is blocked. Please contact the operator.";
     }
     void gatewayAnswerShowsItsBox()
     {

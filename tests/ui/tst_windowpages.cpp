@@ -2,7 +2,6 @@
 #include "tests/ui/windowfixture.h"
 
 #include "settings/connectionsettings.h"
-#include "settings/contactssettings.h"
 #include "settings/languagesettings.h"
 #include "settings/settingsmanager.h"
 #include "settings/virtualcardsettings.h"
@@ -504,16 +503,6 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(sipAccounts(), QStringList{"off 90817263"}, 10000);
         QTRY_COMPARE_WITH_TIMEOUT(status->text(), QString(), 10000);
         QVERIFY(!TestFiles::activityLog().contains("90817263"));
-    }
-
-    void contactsSourceIsSaved()
-    {
-        open();
-        clickAll("settingsButton contactsBtn saveContactsSettButton");
-        QCOMPARE(notices(), QStringList{"Saved"});
-        SettingsManager saved;
-        const ContactsSettings *contacts = saved.getContactsSettings();
-        QVERIFY(contacts->phone && !contacts->phoneAndSim && !contacts->sim);
     }
 };
 
