@@ -144,9 +144,8 @@ private slots:
 
     void replacedChainStopsAndRefusalEndsIt_data() { addChains(); }
 
-    // A chain deleted while its account manager gets ready never goes on: only the second
-    // one's channel is requested. Its refusal is its one outcome, with the network's
-    // reason for the window to show; the chain opens no box.
+    // A chain deleted while its account manager gets ready never goes on. The second one's
+    // refusal is its one outcome, with the network's reason; the chain opens no box.
     void replacedChainStopsAndRefusalEndsIt()
     {
         QFETCH(bool, call);

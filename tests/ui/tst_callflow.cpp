@@ -35,8 +35,7 @@ QString message(const QString &from, const QString &to, const QString &text)
 
 // A number or "balance" typed in a situation (choices, "foreign", "unregistered", "offlineAtOpen|Call",
 // access number); shown: a refusal's notice, else the box or balance. After a refusal `again` is
-// called and is the first seen. masked: the log's line with the PIN; reply: the operator's, whose
-// reason a box tells.
+// called and is the first seen. masked: the log's line with the PIN; told: the reply's reason.
 struct Flow {
     QString situation, typed, shown, seen, again = {}, masked = {};
     QByteArray reply = {};
