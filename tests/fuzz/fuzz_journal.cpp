@@ -11,20 +11,10 @@
 
 #include <algorithm>
 
-namespace {
-
-QByteArray read(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray file = Fuzz::input(data, size);
-    static const QString path = PrivateFiles::settingsDir() + "/journal.log";
+    static const QString path = TestFiles::settingsFile("journal.log");
     static Journal journal;
     static Call call;
     call.setAbonent("Fuzz");
@@ -34,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     static const QByteArray record = [] {
         Fuzz::store("journal.log", QByteArray());
         Journal().addBinaryCall(&call);
-        return read(path);
+        return TestFiles::read(path);
     }();
     // Name (number), then the start if there is one.
     static const QRegularExpression lineForm("\\A.* \\(.*\\),  (-?\\d{4,}\\.\\d\\d\\.\\d\\d \\d\\d:\\d\\d)?\\z",
@@ -62,14 +52,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     // The journal goes on from a beginning of the file; what it leaves behind is kept whole
     // beside it, unless it holds no call.
-    const QByteArray now = read(path);
+    const QByteArray now = TestFiles::read(path);
     Fuzz::check(now.endsWith(record), "the record is appended whole");
     const QByteArray kept = now.left(now.size() - record.size());
     Fuzz::check(file.startsWith(kept), "the journal goes on from the file's beginning");
-    QDir dir(PrivateFiles::settingsDir());
+    QDir dir(TestFiles::settingsDir());
     const QStringList damaged = dir.entryList({"journal.log.damaged-*"}, QDir::Files);
     Fuzz::check(damaged.size() <= 1, "a damaged file is kept once");
-    if (kept.size() < file.size() && (damaged.isEmpty() || read(dir.filePath(damaged.first())) != file)) {
+    if (kept.size() < file.size() && (damaged.isEmpty() || TestFiles::read(dir.filePath(damaged.first())) != file)) {
         Fuzz::store("journal.log", file.mid(kept.size()));
         Fuzz::check(journal.getCalls().isEmpty(), "only bytes without a call are dropped");
     }

@@ -14,10 +14,8 @@ QByteArrayList readAndSave()
                         && m.saveLanguageSettings(),
                 "what was read can be saved");
     QByteArrayList files;
-    for (const QString &name : names) {
-        QFile file(PrivateFiles::settingsDir() + '/' + name);
-        files << (file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
-    }
+    for (const QString &name : names)
+        files << TestFiles::read(TestFiles::settingsFile(name));
     return files;
 }
 
@@ -29,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (size == 0)
         return 0;
     for (const QString &name : names)
-        QFile::remove(PrivateFiles::settingsDir() + '/' + name);
+        QFile::remove(TestFiles::settingsFile(name));
     Fuzz::store(names[data[0] % 4], content.mid(1));
     const QByteArrayList saved = readAndSave();
     Fuzz::check(readAndSave() == saved, "a saved record reads back the same");

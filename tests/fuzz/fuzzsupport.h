@@ -1,6 +1,7 @@
 #ifndef FUZZSUPPORT_H
 #define FUZZSUPPORT_H
 
+#include "tests/support/testfiles.h"
 #include "util/privatefiles.h"
 
 #include <QCoreApplication>
@@ -39,8 +40,7 @@ inline QByteArray input(const uint8_t *data, size_t size)
 
 inline void store(const QString &name, const QByteArray &bytes)
 {
-    QFile file(PrivateFiles::settingsDir() + '/' + name);
-    check(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size(), "the input file is written");
+    check(TestFiles::write(TestFiles::settingsFile(name), bytes), "the input file is written");
 }
 
 }

@@ -70,36 +70,6 @@ private:
         return texts.join('|');
     }
 
-    QList<QWidget *> shownOn(int page)
-    {
-        find<QStackedWidget>("stackedWidget")->setCurrentIndex(page);
-        QCoreApplication::processEvents();
-        QList<QWidget *> shown;
-        for (QWidget *w : find<QStackedWidget>("stackedWidget")->widget(page)->findChildren<QWidget *>()) {
-            if (w->isVisible())
-                shown << w;
-        }
-        return shown;
-    }
-
-    void openOnScreen()
-    {
-        open();
-        window->resize(800, 480);
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        QCOMPARE(window->size(), QSize(800, 480));
-    }
-
-    // As main does for English: that catalogue mends the source texts.
-    void openSwitchable(QTranslator &translator)
-    {
-        QVERIFY(translator.load("Zelvit_en.qm", translations));
-        QCoreApplication::installTranslator(&translator);
-        open();
-        window->setTranslationsPath(translations);
-        window->setTranslator(&translator);
-    }
-
 private slots:
     // The card stored (none: the offer comes), the dialogs' answers, the page.
     void startPageFollowsCardAndDialogs_data()
@@ -254,8 +224,13 @@ private slots:
 
     void switchingRetranslatesEveryPageAndSaves()
     {
+        // As main does for English: that catalogue mends the source texts.
         QTranslator translator;
-        openSwitchable(translator);
+        QVERIFY(translator.load("Zelvit_en.qm", translations));
+        QCoreApplication::installTranslator(&translator);
+        open();
+        window->setTranslationsPath(translations);
+        window->setTranslator(&translator);
         QCOMPARE(untranslated(window.get(), false), QString());
         find<QLineEdit>("balanceValEdit")->setText("125.50");
         QVERIFY(list("smsContactListWidget")->model()->insertRow(0));
@@ -297,10 +272,17 @@ private slots:
         QTranslator translator;
         QVERIFY(language.isEmpty() || translator.load(language, translations));
         QCoreApplication::installTranslator(&translator);
-        openOnScreen();
+        open();
+        window->resize(800, 480);
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         QVERIFY(window->minimumSizeHint().width() <= 800 && window->minimumSizeHint().height() <= 480);
-        for (int page = 0; page < 17; ++page) {
-            for (QWidget *w : shownOn(page)) {
+        auto *pages = find<QStackedWidget>("stackedWidget");
+        for (int page = 0; page < pages->count(); ++page) {
+            pages->setCurrentIndex(page);
+            QCoreApplication::processEvents();
+            for (QWidget *w : pages->widget(page)->findChildren<QWidget *>()) {
+                if (!w->isVisible())
+                    continue;
                 const QString text = w->property("text").toString();
                 const QByteArray at = QString("page %1, %2 \"%3\"").arg(page).arg(w->objectName(), text).toUtf8();
                 QStyleOptionButton option;
@@ -392,14 +374,6 @@ private:
             click(connectionBoxes.value(shortNames.indexOf(name), name));
     }
 
-    QString checkedBoxes()
-    {
-        QList<bool> flags;
-        for (const QString &name : connectionBoxes)
-            flags << find<QCheckBox>(name.toLatin1())->isChecked();
-        return namesOfSet(flags);
-    }
-
 private slots:
     void connectionChoicesStayConsistent_data()
     {
@@ -438,7 +412,10 @@ private slots:
         open(situation(FlowSettings().choices + (storedSip ? " sip" : "")));
         QFile::remove(TestFiles::settingsFile("connopt.bin"));
         clickAll("settingsButton connectionBtn " + clicks);
-        QCOMPARE(checkedBoxes(), checked);
+        QList<bool> flags;
+        for (const QString &name : connectionBoxes)
+            flags << find<QCheckBox>(name.toLatin1())->isChecked();
+        QCOMPARE(namesOfSet(flags), checked);
         click("saveConnSettButton");
         QCOMPARE(notices(), QStringList{saved ? "Saved" : "Network or method of connection isn't selected"});
         QCOMPARE(savedConnection(), saved ? checked : "home tone"); // what nothing saved reads as
