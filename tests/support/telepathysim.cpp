@@ -103,6 +103,11 @@ bool delayNextChannelRequest(uint milliseconds)
     return callSim("DelayNextChannelRequest", {milliseconds}).isValid();
 }
 
+bool endNextCall(uint reason)
+{
+    return callSim("EndNextCall", {reason}).isValid();
+}
+
 QList<QStringList> handledCalls()
 {
     return listOf(callUi("HandledChannels"));

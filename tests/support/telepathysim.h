@@ -20,6 +20,8 @@ bool clear();
 bool failNextChannelRequest(const QString &errorName, const QString &errorMessage);
 // The next channel request is answered only after this many milliseconds.
 bool delayNextChannelRequest(uint milliseconds);
+// The next StreamedMedia call is placed, then refused with this Tp::ChannelGroupChangeReason.
+bool endNextCall(uint reason);
 
 // The calls the call UI handled: account path, channel type, target, call state ("active", ...).
 QList<QStringList> handledCalls();

@@ -188,25 +188,30 @@ private slots:
         QTest::addColumn<QString>("choices");
         QTest::addColumn<QString>("error");
         QTest::addColumn<QString>("told");
-        QTest::newRow("cellular") << home << "NotAvailable" << "Unable to call (No network coverage)";
-        QTest::newRow("SIP, no answer") << "sip" << "NoAnswer" << "There was no answer.";
+        // Not 0: the request succeeds and the callee then refuses the call with this group change reason.
+        QTest::addColumn<uint>("ended");
+        QTest::newRow("cellular") << home << "NotAvailable" << "Unable to call (No network coverage)" << 0u;
+        QTest::newRow("cellular busy") << home << "" << "The number is busy." << uint(Tp::ChannelGroupChangeReasonBusy);
+        QTest::newRow("SIP, no answer") << "sip" << "NoAnswer" << "There was no answer." << 0u;
         QTest::newRow("SIP, no such number") << "sip" << "DoesNotExist"
-                                             << "The number was not found. Check it and try again.";
+                                             << "The number was not found. Check it and try again." << 0u;
         QTest::newRow("SIP, network down") << "sip" << "NetworkError"
-                                           << "The call service cannot be reached. Try again later.";
+                                           << "The call service cannot be reached. Try again later." << 0u;
     }
     void refusedChannelIsTold()
     {
         QFETCH(QString, choices);
         QFETCH(QString, error);
         QFETCH(QString, told);
+        QFETCH(uint, ended);
         open(situation(choices));
         QVERIFY(choices != "sip" || sipAccountUp());
         QVERIFY(HandsetSim::clearNotices());
-        QVERIFY(TelepathySim::failNextChannelRequest("org.freedesktop.Telepathy.Error." + error,
-                                                     "No network coverage"));
+        QVERIFY(ended ? TelepathySim::endNextCall(ended)
+                      : TelepathySim::failNextChannelRequest("org.freedesktop.Telepathy.Error." + error,
+                                                             "No network coverage"));
         call("+79160000021");
-        QTRY_COMPARE(choices == "sip" ? notices() : boxes->boxTexts, QStringList{told});
+        QTRY_COMPARE(choices == "sip" || ended ? notices() : boxes->boxTexts, QStringList{told});
         QTRY_VERIFY(find<QPushButton>("callPushButton")->isEnabled());
     }
 

@@ -49,6 +49,11 @@ void ChannelRecorder::event(const QString &line)
     std::fflush(stdout);
 }
 
+std::optional<uint> ChannelRecorder::takeCallEnd()
+{
+    return std::exchange(endReason, std::nullopt);
+}
+
 QList<QStringList> ChannelRecorder::ChannelRequests() const
 {
     return requests;
@@ -72,6 +77,7 @@ void ChannelRecorder::Clear()
     failName.clear();
     failMessage.clear();
     delayMs = 0;
+    endReason.reset();
     event(QStringLiteral("cleared"));
 }
 
@@ -86,4 +92,10 @@ void ChannelRecorder::DelayNextChannelRequest(uint milliseconds)
 {
     delayMs = milliseconds;
     event(QStringLiteral("delay-next %1").arg(milliseconds));
+}
+
+void ChannelRecorder::EndNextCall(uint reason)
+{
+    endReason = reason;
+    event(QStringLiteral("end-next %1").arg(reason));
 }

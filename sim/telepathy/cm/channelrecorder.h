@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QStringList>
 
+#include <optional>
+
 // What the simulated connection managers were asked for, printed one line per
 // event and kept for the control interface "org.zelvit.Sim.Telepathy".
 class ChannelRecorder : public QObject
@@ -21,6 +23,9 @@ public:
     void textSent(const QString &manager, const QString &receiver, const QString &text);
     void capabilityAdvertised(const QString &manager, const QString &channelType, uint flags);
     void event(const QString &line);
+    // Whether the StreamedMedia call channel being made is to end unanswered,
+    // and with which Tp::ChannelGroupChangeReason; asked once per such channel.
+    std::optional<uint> takeCallEnd();
 
 public slots:
     // Each entry: connection manager, channel type, target identifier.
@@ -35,6 +40,10 @@ public slots:
     // The next channel request, of any manager, is answered only after this
     // many milliseconds: a slow network, for a chain that must wait.
     Q_SCRIPTABLE void DelayNextChannelRequest(uint milliseconds);
+    // The next StreamedMedia call channel, shortly after it is handed out, loses
+    // the self contact with this Tp::ChannelGroupChangeReason and closes: the
+    // callee refused the call, e.g. busy.
+    Q_SCRIPTABLE void EndNextCall(uint reason);
 
 private:
     QList<QStringList> requests;
@@ -43,6 +52,7 @@ private:
     QString failName;
     QString failMessage;
     uint delayMs = 0;
+    std::optional<uint> endReason;
 };
 
 #endif

@@ -3,10 +3,17 @@
 #include "capabilitiesinterface.h"
 #include "channelrecorder.h"
 
+#include <QTimer>
+
 #include <TelepathyQt/BaseChannel>
 #include <TelepathyQt/Constants>
 
 namespace {
+
+// Ample time (tens of milliseconds suffice on an idle machine) for the
+// requester and the channel dispatcher's handler to have the channel ready:
+// a refusal before that reaches them without its reason.
+const int handOverMs = 1000;
 
 Tp::RequestableChannelClass contactChannelClass(const QString &channelType)
 {
@@ -198,6 +205,8 @@ Tp::BaseChannelPtr SimConnection::newChannel(const QVariantMap &request, Tp::DBu
                 type->setCallState(Tp::CallStateEnded, 0, Tp::CallStateReason{self, reason, {}, {}}, {});
             });
             channel->plugInterface(Tp::AbstractChannelInterfacePtr::dynamicCast(call));
+        } else {
+            addCallGroup(channel.data(), handle);
         }
         connect(channel.data(), &Tp::BaseChannel::closed, events, [events, manager, targetId] {
             events->event(QStringLiteral("channel-closed %1 %2").arg(manager, targetId));
@@ -211,6 +220,28 @@ Tp::BaseChannelPtr SimConnection::newChannel(const QVariantMap &request, Tp::DBu
     channel->setInitiatorHandle(selfHandle());
     channel->setInitiatorID(selfID());
     return channel;
+}
+
+// A StreamedMedia call holds both parties as a group. A callee that refuses
+// the call takes the self contact out with a reason and closes the channel:
+// that reason is how a client learns why the call ended.
+void SimConnection::addCallGroup(Tp::BaseChannel *channel, uint target)
+{
+    auto group = Tp::BaseChannelGroupInterface::create();
+    // Members are named through the channel's connection: plugged in first.
+    channel->plugInterface(Tp::AbstractChannelInterfacePtr::dynamicCast(group));
+    group->setGroupFlags(Tp::ChannelGroupFlagProperties | Tp::ChannelGroupFlagMembersChangedDetailed);
+    group->setSelfHandle(selfHandle());
+    group->setMembers(Tp::UIntList() << selfHandle() << target, QVariantMap());
+    const std::optional<uint> reason = recorder->takeCallEnd();
+    if (!reason)
+        return;
+    Tp::BaseChannelGroupInterface *members = group.data();
+    const QVariantMap details = {{QStringLiteral("actor"), target}, {QStringLiteral("change-reason"), *reason}};
+    QTimer::singleShot(handOverMs, channel, [channel, members, target, details] {
+        members->setMembers(Tp::UIntList() << target, details);
+        channel->close();
+    });
 }
 
 Tp::BaseChannelPtr SimConnection::newTextChannel(uint handle, const QString &targetId)

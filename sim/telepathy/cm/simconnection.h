@@ -11,7 +11,9 @@ class ChannelRecorder;
 
 // One connection of a simulated connection manager: accepts identifiers as
 // given (checked against the protocol's pattern), opens audio call channels
-// (StreamedMedia or Call1, as the protocol offers) and Text channels to contacts, and records every request and sent text.
+// (StreamedMedia, with both parties as a group, or Call1, as the protocol
+// offers) and Text channels to contacts, and records every request and sent
+// text.
 class SimConnection : public Tp::BaseConnection
 {
     Q_OBJECT
@@ -30,6 +32,7 @@ private:
                                                const QStringList &interfaces, Tp::DBusError *error);
     Tp::BaseChannelPtr newChannel(const QVariantMap &request, Tp::DBusError *error);
     Tp::BaseChannelPtr newTextChannel(uint handle, const QString &targetId);
+    void addCallGroup(Tp::BaseChannel *channel, uint target);
     uint handleFor(const QString &identifier);
 
     QRegularExpression validId;
