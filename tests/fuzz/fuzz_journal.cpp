@@ -1,6 +1,5 @@
-// A journal of any bytes (from an older version, torn by a crash, a tail of zero or 0xFF
-// bytes, damaged, grown by other writers) is listed, then a call is appended: it must come
-// first, then all listed before, and no byte of the file may be lost.
+// A journal of any bytes is listed, then a call is appended: it comes first, then all listed
+// before, and no byte of the file is lost.
 #include "fuzzsupport.h"
 
 #include "store/call.h"

@@ -19,7 +19,7 @@ void printDialogWhenShown()
         QTextStream out(stdout);
         out.setCodec("UTF-8");
         for (const QLabel *label : dialog->findChildren<QLabel *>())
-            out << "label: " << label->text().replace(QLatin1Char('\n'), QLatin1Char(' ')) << '\n';
+            out << "label: " << label->text().replace('\n', ' ') << '\n';
         for (const QAbstractButton *button : dialog->findChildren<QAbstractButton *>())
             out << "button: " << button->text() << '\n';
         out.flush();

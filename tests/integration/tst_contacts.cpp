@@ -161,9 +161,8 @@ private slots:
     }
 };
 
-// A service that stops answering after a load: the next load gives up at its
-// limit, and dropping what followed the book does not wait for the service.
-// The run's time-out is below the D-Bus default such a wait would last.
+// A service that stops answering after a load: the next load gives up at its limit, and
+// dropping the book's view does not wait (the run's time-out is below the D-Bus default).
 class ContactsFromStalledBook : public QObject
 {
     Q_OBJECT

@@ -177,9 +177,8 @@ private slots:
         QVERIFY(removeAccount(second));
     }
 
-    // The one owner of the card's account: it waits for the connectivity answer,
-    // follows the choice and the card, rebuilds a failed account at the next call
-    // and deletes what it replaces.
+    // The card's account waits for the connectivity answer, follows the choice and the
+    // card, is rebuilt at the next call after a failure, and replaces rather than adds.
     void sipAccountFollowsChoiceAndCardAndRecovers()
     {
         const auto accountOf = [](const QString &card) {

@@ -6,21 +6,21 @@ namespace HandsetSim {
 
 QDBusMessage control(const QString &method, const QVariantList &args)
 {
-    const QString name = QStringLiteral("org.zelvit.HandsetSim");
-    QDBusMessage call = QDBusMessage::createMethodCall(name, QStringLiteral("/org/zelvit/HandsetSim"), name, method);
+    const QString name = "org.zelvit.HandsetSim";
+    QDBusMessage call = QDBusMessage::createMethodCall(name, "/org/zelvit/HandsetSim", name, method);
     call.setArguments(args);
     return QDBusConnection::systemBus().call(call, QDBus::Block, 5000);
 }
 
 static bool ok(const QDBusMessage &reply) { return reply.type() == QDBusMessage::ReplyMessage; }
 
-bool setInternet(bool connected) { return ok(control(QStringLiteral("SetInternet"), {connected})); }
-bool setRegistered(bool registered) { return ok(control(QStringLiteral("SetRegistered"), {registered})); }
-bool clearNotices() { return ok(control(QStringLiteral("ClearNotices"))); }
+bool setInternet(bool connected) { return ok(control("SetInternet", {connected})); }
+bool setRegistered(bool registered) { return ok(control("SetRegistered", {registered})); }
+bool clearNotices() { return ok(control("ClearNotices")); }
 
 QStringList notices()
 {
-    return control(QStringLiteral("Notices")).arguments().value(0).toStringList();
+    return control("Notices").arguments().value(0).toStringList();
 }
 
 }

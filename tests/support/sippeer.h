@@ -3,7 +3,6 @@
 
 #include <QList>
 #include <QString>
-#include <QStringList>
 
 // The SIPp registrar and callee of --real-sip, read from its message trace.
 namespace SipPeer {
@@ -13,15 +12,13 @@ struct Message
     bool received;
     QString text;
 
-    QString firstLine() const { return text.section(QLatin1Char('\n'), 0, 0).trimmed(); }
+    QString firstLine() const { return text.section('\n', 0, 0).trimmed(); }
     QString header(const QString &name) const;
 };
 
 // The address SIPp listens on: the SIP domain.
 QString domain();
-QList<Message> messages();
 QList<Message> received(const QString &start);
-QList<Message> sent(const QString &start);
 // First lines, "> " received, "< " sent: what a failure shows.
 QString transcript();
 

@@ -17,12 +17,12 @@ namespace TestFiles {
 
 QString settingsDir()
 {
-    return QDir::homePath() + QStringLiteral("/.Zelvit");
+    return QDir::homePath() + "/.Zelvit";
 }
 
 QString settingsFile(const QString &name)
 {
-    return settingsDir() + QLatin1Char('/') + name;
+    return settingsDir() + '/' + name;
 }
 
 QByteArray read(const QString &path)
@@ -52,7 +52,7 @@ int mode(const QString &path)
 
 QByteArray activityLog()
 {
-    return read(settingsFile(QStringLiteral("mainlog.log")));
+    return read(settingsFile("mainlog.log"));
 }
 
 bool onFullDisk(rlim_t limit, const std::function<bool()> &save)

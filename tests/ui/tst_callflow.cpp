@@ -1,4 +1,4 @@
-// Calls, balance queries and messages end to end in the window: what the stand-ins received and what is shown.
+// Calls, balance queries and messages in the window: what the stand-ins received and what is shown.
 #include "tests/ui/windowfixture.h"
 
 #include "store/journal.h"
@@ -159,13 +159,11 @@ private slots:
         QTest::qWait(2000);
         QVERIFY(TelepathySim::hangUp());
         QTRY_VERIFY(Journal().getCalls().value(0).durationSecs() > 0);
-        const JournalEntry entry = Journal().getCalls().first();
-        const qint64 held = entry.start.toDateTime().msecsTo(entry.finish.toDateTime());
-        QVERIFY2(held >= 2000 && held < 60000, qPrintable(QString::number(held)));
         click("journalButton");
         selectLine("journalListWidget", 0);
         emit list("journalListWidget")->doubleClicked(line("journalListWidget", 0));
-        QVERIFY2(QRegularExpression("\nDuration: 0:\\d\\d\\z").match(notices().value(0)).hasMatch(),
+        // Held at least the two seconds waited, and well under a minute.
+        QVERIFY2(QRegularExpression("\nDuration: 0:(0[2-9]|[1-5]\\d)\\z").match(notices().value(0)).hasMatch(),
                  qPrintable(notices().value(0)));
     }
 

@@ -7,7 +7,6 @@
 #include "settings/virtualcardsettings.h"
 #include "telephony/tpsip.h"
 
-#include <QStringListModel>
 
 namespace {
 
@@ -239,7 +238,6 @@ private slots:
             QTest::mouseClick(find<QWidget>(russian ? "russianRadioButton" : "englishRadioButton"), Qt::LeftButton);
             QTRY_COMPARE(untranslated(window.get(), russian), QString());
             QCOMPARE(text("balanceValEdit"), russian ? "Загрузка…" : "Loading…");
-            QCOMPARE(QCoreApplication::translate("QLineEdit", "&Copy") == "&Copy", !russian);
             QCOMPARE(text("receiversButton"), "1");
             QCOMPARE(text("callProcessingLabel"), QString());
             const QString info = find<QTextBrowser>("infoTextBrowser")->toPlainText();
@@ -299,17 +297,10 @@ private slots:
                 QVERIFY2(!qobject_cast<QAbstractButton *>(w) || qobject_cast<QPushButton *>(w)
                          || (box.width() >= 32 && box.height() >= 32), at);
                 if (auto *list = qobject_cast<QAbstractItemView *>(w)) {
-                    // A read-only list is shown a line of a model of its own.
-                    QAbstractItemModel *own = list->model();
-                    QStringListModel lines({""});
-                    if (!own->insertRow(0))
-                        list->setModel(&lines);
-                    list->model()->setData(list->model()->index(0, 0), "Anna (79160000000)");
-                    QVERIFY2(list->visualRect(list->model()->index(0, 0)).height() >= 48, at);
-                    if (list->model() == own)
-                        own->removeRow(0);
-                    else
-                        list->setModel(own);
+                    QStyleOptionViewItem line;
+                    line.initFrom(list);
+                    line.widget = list;
+                    QVERIFY2(list->itemDelegate()->sizeHint(line, QModelIndex()).height() >= 48, at);
                 }
             }
         }

@@ -1,8 +1,8 @@
 #include "tests/ui/windowharness.h"
 
-#include "settings/connectionsettings.h"
 #include "settings/settingsmanager.h"
 #include "settings/virtualcardsettings.h"
+#include "tests/support/choices.h"
 #include "util/icdhandler.h"
 #include "util/privatefiles.h"
 
@@ -30,16 +30,7 @@ void FlowSettings::save() const
     card->pin = pin;
     card->telephoneNumber = telephoneNumber;
     card->accessNumber = accessNumber;
-    const QStringList on = choices.split(' ');
-    ConnectionSettings *cs = settings.getConnectionSettings();
-    cs->homeNet = on.contains("homeNet");
-    cs->homeNetTone = on.contains("homeNetTone");
-    cs->homeNetGprsEdgeWifi = on.contains("homeNetGprsEdgeWifi");
-    cs->natRoum = on.contains("natRoum");
-    cs->intRoum = on.contains("intRoum");
-    cs->intRoumGprsEdgeWifi = on.contains("intRoumGprsEdgeWifi");
-    cs->intRoumSms = on.contains("intRoumSms");
-    cs->sip = on.contains("sip");
+    setChoices(settings.getConnectionSettings(), choices);
     settings.saveVirtualCardSettings();
     settings.saveConnectionSettings();
 }

@@ -13,12 +13,12 @@ void watchConnectivity(QObject *owner);
 // A complete card (so no registration dialog runs) and the connection choices.
 struct FlowSettings
 {
-    QString cardNumber = QStringLiteral("5550001111");
-    QString pin = QStringLiteral("8642097531");
-    QString telephoneNumber = QStringLiteral("79031234567");
-    QString accessNumber = QStringLiteral("+78005550000");
+    QString cardNumber = "5550001111";
+    QString pin = "8642097531";
+    QString telephoneNumber = "79031234567";
+    QString accessNumber = "+78005550000";
     // The connection choices on, by their record names; other words are ignored.
-    QString choices = QStringLiteral("homeNet homeNetTone");
+    QString choices = "homeNet homeNetTone";
 
     void save() const;
 };
