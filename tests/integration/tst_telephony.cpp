@@ -29,14 +29,6 @@ QString sipAccount(const QString &user)
     return createAccount("sofiasip", "sip", "Seeded", {{"account", user}});
 }
 
-QStringList addedSince(const QStringList &before)
-{
-    QStringList added = accountPaths();
-    for (const QString &path : before)
-        added.removeOne(path);
-    return added;
-}
-
 void addChains()
 {
     QTest::addColumn<bool>("call");
@@ -104,7 +96,9 @@ private slots:
         QSignalSpy enabledSig(&sip, &TpSip::accountEnabledSig);
         QVERIFY(enabledSig.wait());
 
-        const QStringList added = addedSince(before);
+        QStringList added = accountPaths();
+        for (const QString &path : before)
+            added.removeOne(path);
         QCOMPARE(added.size(), int(created));
         const QString taken = created ? added.first() : seeded;
         QVERIFY(enabled(taken));

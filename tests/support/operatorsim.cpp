@@ -40,7 +40,7 @@ OperatorEndpoints OperatorSim::endpoints(int transferTimeoutMs) const
 {
     const QString host = "http://127.0.0.1";
     const auto port = [this](const char *service) {
-        return QString::number(mPorts.value(QLatin1String(service)).toInt());
+        return QString::number(mPorts.value(service).toInt());
     };
     // The SIP domain stays the compiled-in one: the stand-in "sofiasip" takes any.
     OperatorEndpoints endpoints = OperatorEndpoints::compiledIn();
@@ -64,7 +64,7 @@ QList<OperatorSim::Request> OperatorSim::requests()
         if (line.value("event").toString() != "request")
             continue;
         const auto text = [&line](const char *key) {
-            return line.value(QLatin1String(key)).toString();
+            return line.value(key).toString();
         };
         Request request{ text("service"), text("method"), text("path"),
                          text("query").toUtf8(), text("body").toUtf8(), {}, text("text") };

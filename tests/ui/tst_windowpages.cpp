@@ -296,6 +296,10 @@ private slots:
                 QVERIFY2(!qobject_cast<QLineEdit *>(w) || w->height() >= 48, at);
                 QVERIFY2(!qobject_cast<QAbstractButton *>(w) || qobject_cast<QPushButton *>(w)
                          || (box.width() >= 32 && box.height() >= 32), at);
+                // A finger drags lists and read-only texts; an editable text keeps the drag for selecting.
+                auto *area = qobject_cast<QAbstractScrollArea *>(w);
+                auto *edit = qobject_cast<QTextEdit *>(w);
+                QVERIFY2(!area || (edit && !edit->isReadOnly()) || QScroller::hasScroller(area->viewport()), at);
                 if (auto *list = qobject_cast<QAbstractItemView *>(w)) {
                     QStyleOptionViewItem line;
                     line.initFrom(list);

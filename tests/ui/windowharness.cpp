@@ -16,7 +16,6 @@
 
 void watchConnectivity(QObject *owner)
 {
-    QApplication::setQuitOnLastWindowClosed(false);
     new IcdHandler(owner);
     QTRY_VERIFY(IcdHandler::internetConnected);
 }

@@ -46,7 +46,7 @@ private:
 template <typename T>
 T *widget(QWidget *window, const char *name)
 {
-    return window->findChild<T *>(QLatin1String(name));
+    return window->findChild<T *>(name);
 }
 
 int currentPage(QWidget *window);
